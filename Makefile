@@ -1,0 +1,34 @@
+# Thin wrapper over the CMake presets; see README.md.
+#   make run     installs what is missing, builds and starts Tintwright
+#   make check   installs what is missing, builds and runs every test
+#   make check-sanitize   the same suite under ASan + UBSan (build-sanitize/)
+#   make bench   builds and runs the micro-benchmarks
+
+JOBS ?= $(shell nproc)
+WERROR := $(if $(CI),-DTW_WERROR=ON,)
+
+.PHONY: run check check-sanitize bench deps build clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	cmake --preset dev $(WERROR) >/dev/null
+	cmake --build --preset dev -j $(JOBS)
+
+run: build
+	./build/src/tintwright
+
+check: build
+	ctest --preset dev -j $(JOBS)
+
+check-sanitize: deps
+	cmake --preset sanitize $(WERROR) >/dev/null
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+bench: build
+	./build/bench/tw_bench --benchmark_min_time=0.2
+
+clean:
+	rm -rf build build-sanitize

@@ -1,0 +1,161 @@
+#include "app/QtPlatformServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+QMessageBox::StandardButtons toQt(PlatformServices::Buttons buttons)
+{
+    switch (buttons) {
+    case PlatformServices::Buttons::Ok:
+        return QMessageBox::Ok;
+    case PlatformServices::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case PlatformServices::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PlatformServices::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toQt(PlatformServices::Icon icon)
+{
+    switch (icon) {
+    case PlatformServices::Icon::None:
+        return QMessageBox::NoIcon;
+    case PlatformServices::Icon::Information:
+        return QMessageBox::Information;
+    case PlatformServices::Icon::Question:
+        return QMessageBox::Question;
+    case PlatformServices::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case PlatformServices::Icon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+PlatformServices::Answer fromQt(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return PlatformServices::Answer::Yes;
+    case QMessageBox::No:
+        return PlatformServices::Answer::No;
+    case QMessageBox::Ok:
+        return PlatformServices::Answer::Ok;
+    default:
+        return PlatformServices::Answer::Cancel;
+    }
+}
+
+} // namespace
+
+PlatformServices::Answer QtPlatformServices::messageBox(QWidget *parent, const QString &text,
+                                                        Buttons buttons, Icon icon,
+                                                        const QString &title)
+{
+    QMessageBox box(toQt(icon), title.isEmpty() ? QApplication::applicationDisplayName() : title,
+                    text, toQt(buttons), parent);
+    return fromQt(box.exec());
+}
+
+void QtPlatformServices::beep()
+{
+    QApplication::beep();
+}
+
+QString QtPlatformServices::fileDialog(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent, request.title, request.startFolder);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // The callers ask their own overwrite question where one is wanted.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst().trimmed();
+}
+
+QPoint QtPlatformServices::cursorPos()
+{
+    return QCursor::pos();
+}
+
+int QtPlatformServices::pixelAt(const QPoint &globalPos)
+{
+    QScreen *screen = QGuiApplication::screenAt(globalPos);
+    if (!screen)
+        return -1;
+    const QPoint local = globalPos - screen->geometry().topLeft();
+    const QImage image = screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage();
+    if (image.isNull())
+        return -1;
+    const QRgb rgb = image.pixel(0, 0);
+    return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
+}
+
+QImage QtPlatformServices::captureScreen()
+{
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return screen->grabWindow(0).toImage();
+}
+
+void QtPlatformServices::setClipboardText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+QString QtPlatformServices::clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtPlatformServices::openUrl(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+PlatformServices::HttpReply QtPlatformServices::httpGet(const QUrl &url, int timeoutMs)
+{
+    QNetworkAccessManager manager;
+    QNetworkRequest request(url);
+    request.setTransferTimeout(timeoutMs);
+    QNetworkReply *reply = manager.get(request);
+    // The transfer is synchronous by design; only network events are let
+    // through so that no user input is handled half-way.
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    HttpReply result;
+    if (reply->error() == QNetworkReply::NoError) {
+        result.ok = true;
+        result.body = QString::fromUtf8(reply->readAll());
+    } else {
+        result.error = reply->errorString();
+    }
+    reply->deleteLater();
+    return result;
+}

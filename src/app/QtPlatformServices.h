@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/PlatformServices.h"
+
+// The real services, over Qt's widgets, GUI and network modules.
+class QtPlatformServices : public PlatformServices
+{
+public:
+    Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
+                      const QString &title = {}) override;
+    void beep() override;
+    QString fileDialog(QWidget *parent, const FileDialogRequest &request) override;
+    QPoint cursorPos() override;
+    int pixelAt(const QPoint &globalPos) override;
+    QImage captureScreen() override;
+    void setClipboardText(const QString &text) override;
+    QString clipboardText() override;
+    void openUrl(const QUrl &url) override;
+    HttpReply httpGet(const QUrl &url, int timeoutMs) override;
+};

@@ -1,0 +1,1 @@
+#include "core/mod_ColorConversion.h"
