@@ -1,11 +1,9 @@
+#include "app/mod_Main.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tintwright"));
-    window.show();
-    return app.exec();
+    return mod_Main::Main(app);
 }

@@ -1,0 +1,486 @@
+#include "mainwindow/frm_MDIMain.h"
+
+#include "app/PlatformServices.h"
+#include "app/Settings.h"
+#include "app/SettingsKeys.h"
+#include "app/Twips.h"
+#include "app/WindowPlacement.h"
+#include "core/ProcessState.h"
+#include "core/cls_MsgServer.h"
+#include "mainwindow/AppIcons.h"
+#include "mainwindow/ColorFormats.h"
+#include "mainwindow/ColorInfoPanel.h"
+#include "mainwindow/DocumentArea.h"
+#include "mainwindow/MdiChild.h"
+#include "palette/ColorTexts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption, bool enabled = true)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+QMenu *topMenu(QMenuBar *bar, const char *name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QWidget *page(const QString &name)
+{
+    auto *widget = new QWidget;
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+frm_MDIMain::frm_MDIMain(QWidget *parent)
+    : QMainWindow(parent), m_documentArea(new DocumentArea), m_colorInfo(new ColorInfoPanel),
+      m_contextMenu(new ColorContextMenu(this))
+{
+    setObjectName(QStringLiteral("frm_MDIMain"));
+    setWindowTitle(QStringLiteral("Tintwright"));
+    setWindowIcon(AppIcons::icon(AppIcons::Kind::App));
+    buildMenus();
+    buildToolBar();
+    buildToolArea();
+    buildStatusStrip();
+    connectContextMenu();
+    // Windows that come with later parts of the program stay disabled.
+    m_contextMenu->setHexDialogAvailable(false);
+    m_contextMenu->setAdjustAvailable(false);
+    m_contextMenu->mnuAddToFavs->menuAction()->setEnabled(false);
+    m_contextMenu->mnuEraseColor->setEnabled(false);
+}
+
+frm_MDIMain::~frm_MDIMain() = default;
+
+void frm_MDIMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    QMenu *file = topMenu(bar, "mnuFile", QStringLiteral("&File"));
+    menuItem(file, "mnuFileNew", QStringLiteral("&New Palette"), false);
+    menuItem(file, "mnuFileOpen", QStringLiteral("&Open Palette..."), false);
+    menuItem(file, "mnuFileSave", QStringLiteral("&Save Palette"), false);
+    menuItem(file, "mnuFileSaveAs", QStringLiteral("Save Palette &As..."), false);
+    QMenu *exportMenu = file->addMenu(QStringLiteral("Export Palette"));
+    exportMenu->setObjectName(QStringLiteral("mnuFileExport"));
+    menuItem(exportMenu, "mnuExportToAct",
+        QStringLiteral("Export to Photoshop Color Table (.act) "), false);
+    menuItem(exportMenu, "mnuExportToAI", QStringLiteral("Export to Illustrator Swatch File (.ai)"),
+        false);
+    menuItem(exportMenu, "mnuExportToHTML", QStringLiteral("Export as Web Page"), false);
+    menuItem(exportMenu, "mnuExportToXML", QStringLiteral("Export as XML file"), false);
+    file->addSeparator();
+    menuItem(file, "mnuSaveWorkspace", QStringLiteral("Save my &Workspace..."), false);
+    menuItem(file, "mnuOpenWorkspace", QStringLiteral("&Open my Workspace..."), false);
+    file->addSeparator();
+    connect(menuItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+        &QWidget::close);
+
+    QMenu *edit = topMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    menuItem(edit, "mnuEditUndo", QStringLiteral("&Undo"), false);
+    menuItem(edit, "mnuRedo", QStringLiteral("&Redo"), false);
+    edit->addSeparator();
+    menuItem(edit, "mnuEditDarken2", QStringLiteral("&Darken"), false);
+    menuItem(edit, "mnuEditLighten2", QStringLiteral("&Lighten"), false);
+    edit->addSeparator();
+    menuItem(edit, "mnuEditSaturate2", QStringLiteral("&Saturate"), false);
+    menuItem(edit, "mnuEditDesaturate2", QStringLiteral("D&esaturate"), false);
+
+    QMenu *utilities = topMenu(bar, "mnuUtilities", QStringLiteral("&Utilities"));
+    menuItem(utilities, "mnuScreenColorPicker", QStringLiteral("&Eyedropper Tool..."), false);
+    menuItem(utilities, "mnuUtilModifyHexValue", QStringLiteral("Modify &HEX Value..."), false);
+    menuItem(utilities, "mnuScrollBarPreview", QStringLiteral("&Scroll Bar Preview..."), false);
+    menuItem(utilities, "mnuVectorImagePreview", QStringLiteral("&Vector Image Preview..."), false);
+    menuItem(utilities, "mnuWebPreview", QStringLiteral("&Web Preview..."), false);
+    menuItem(utilities, "mnuCodeGenerator", QStringLiteral("&Code Generator"), false);
+
+    m_mnuWindow = topMenu(bar, "mnuWindow", QStringLiteral("&Window"));
+    connect(menuItem(m_mnuWindow, "mnuCascade", QStringLiteral("&Cascade")), &QAction::triggered,
+        m_documentArea, &QMdiArea::cascadeSubWindows);
+    connect(menuItem(m_mnuWindow, "mnuTileVertically", QStringLiteral("Tile Vertically")),
+        &QAction::triggered, m_documentArea, &DocumentArea::tileVertically);
+    connect(menuItem(m_mnuWindow, "mnuTileHorizontally", QStringLiteral("Tile Horizontally")),
+        &QAction::triggered, m_documentArea, &DocumentArea::tileHorizontally);
+    connect(menuItem(m_mnuWindow, "mnuArrangeIcons", QStringLiteral("&Arrange Icons")),
+        &QAction::triggered, m_documentArea, &DocumentArea::arrangeIcons);
+    connect(menuItem(m_mnuWindow, "mnuCloseAll", QStringLiteral("&Close All")), &QAction::triggered,
+        this, &frm_MDIMain::mnuCloseAll_Click);
+    m_windowListSeparator = m_mnuWindow->addSeparator();
+    connect(m_mnuWindow, &QMenu::aboutToShow, this, &frm_MDIMain::updateWindowMenu);
+
+    QMenu *help = topMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    menuItem(help, "mnuHelpQuickTips", QStringLiteral("&Quick Tips"), false);
+    menuItem(help, "mnuSupportWebSite", QStringLiteral("&Support Website"), false);
+    menuItem(help, "mnuCheckForUpdates", QStringLiteral("&Check for Updates"), false);
+    help->addSeparator();
+    menuItem(help, "mnuHepAbout", QStringLiteral("&About"), false);
+}
+
+void frm_MDIMain::buildToolBar()
+{
+    m_tbrMain = addToolBar(QStringLiteral("Main"));
+    m_tbrMain->setObjectName(QStringLiteral("tbrMain"));
+    m_tbrMain->setMovable(false);
+    m_tbrMain->setIconSize(QSize(24, 24));
+    m_tbrMain->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    struct Button {
+        const char *key;
+        AppIcons::Kind icon;
+        const char *menuItem; // the menu command the button stands for
+    };
+    const Button buttons[] = {
+        { "New", AppIcons::Kind::NewPalette, "mnuFileNew" },
+        { "Open", AppIcons::Kind::OpenPalette, "mnuFileOpen" },
+        { "Save", AppIcons::Kind::SavePalette, "mnuFileSave" },
+        { nullptr, AppIcons::Kind::App, nullptr },
+        { "webpreview", AppIcons::Kind::WebPreview, "mnuWebPreview" },
+        { "vectorimgpreview", AppIcons::Kind::VectorPreview, "mnuVectorImagePreview" },
+        { "sbrpreview", AppIcons::Kind::ScrollBarPreview, "mnuScrollBarPreview" },
+        { "EyeDropper", AppIcons::Kind::EyeDropper, "mnuScreenColorPicker" },
+        { nullptr, AppIcons::Kind::App, nullptr },
+    };
+    const QMap<QString, QString> tooltips = {
+        { QStringLiteral("webpreview"), QStringLiteral("Web Preview") },
+        { QStringLiteral("vectorimgpreview"), QStringLiteral("Vector Image Preview") },
+        { QStringLiteral("sbrpreview"), QStringLiteral("Scroll Bar Preview") },
+        { QStringLiteral("EyeDropper"), QStringLiteral("Eyedropper Tool") },
+    };
+    for (const Button &button : buttons) {
+        if (!button.key) {
+            m_tbrMain->addSeparator();
+            continue;
+        }
+        // The button shares the menu item's action, so enabling one enables
+        // both and a click runs exactly the menu command.
+        auto *menuAction = findChild<QAction *>(QString::fromLatin1(button.menuItem));
+        const QString key = QString::fromLatin1(button.key);
+        auto *action = new QAction(AppIcons::icon(button.icon), menuAction->text(), this);
+        action->setObjectName(key);
+        action->setToolTip(tooltips.value(
+            key, QString(menuAction->text()).remove(u'&').remove(QStringLiteral("..."))));
+        action->setEnabled(menuAction->isEnabled());
+        connect(menuAction, &QAction::changed, action,
+            [action, menuAction] { action->setEnabled(menuAction->isEnabled()); });
+        connect(action, &QAction::triggered, menuAction, &QAction::trigger);
+        m_tbrMain->addAction(action);
+    }
+    m_alwaysOnTopAction = m_tbrMain->addAction(
+        AppIcons::icon(AppIcons::Kind::PinOff), QStringLiteral("Always On Top"));
+    m_alwaysOnTopAction->setObjectName(QStringLiteral("always_on_top"));
+    m_alwaysOnTopAction->setToolTip(QStringLiteral("Always On Top"));
+    connect(
+        m_alwaysOnTopAction, &QAction::triggered, this, [this] { setAlwaysOnTop(!m_alwaysOnTop); });
+}
+
+void frm_MDIMain::buildToolArea()
+{
+    m_tsOptions = new QTabWidget;
+    m_tsOptions->setObjectName(QStringLiteral("tsOptions"));
+    m_tsOptions->setTabPosition(QTabWidget::West);
+    m_tsOptions->setDocumentMode(true);
+    m_tsOptions->addTab(page(QStringLiteral("pctOptBox1")), QStringLiteral("&Harmonies"));
+    m_tsOptions->addTab(page(QStringLiteral("pctOptBox2")), QStringLiteral("&Favorites"));
+    m_tsOptions->addTab(page(QStringLiteral("pctOptBox3")), QStringLiteral("&Shades"));
+    m_tsOptions->addTab(page(QStringLiteral("pctOptBox4")), QStringLiteral("&Common"));
+    m_tsOptions->setFixedWidth(
+        twipsToPixels(1500, this) + m_tsOptions->tabBar()->sizeHint().width());
+
+    m_tsTools = new QTabWidget;
+    m_tsTools->setObjectName(QStringLiteral("tsTools"));
+    m_tsTools->addTab(page(QStringLiteral("pctToolBox0")), QStringLiteral("&RGB Selector"));
+    m_tsTools->addTab(page(QStringLiteral("pctToolBox1")), QStringLiteral("Color &Spectrum"));
+    m_tsTools->addTab(page(QStringLiteral("pctToolBox2")), QStringLiteral("&Web Safe Palette"));
+    m_tsTools->addTab(
+        page(QStringLiteral("pctToolBox3")), QStringLiteral("&Matching Palette Selector"));
+    m_tsTools->addTab(page(QStringLiteral("pctToolBox4")), QStringLiteral("&Color Designer"));
+    // The selector pages are laid out on an 8100 x 1080 twip surface.
+    m_tsTools->setMinimumWidth(twipsToPixels(8100, this));
+    m_tsTools->setFixedHeight(
+        twipsToPixels(1080, this) + m_tsTools->tabBar()->sizeHint().height() + 8);
+
+    // Options down the left, colour information on the right of the
+    // documents, selectors along the bottom.
+    auto *central = new QWidget;
+    auto *grid = new QGridLayout(central);
+    grid->setContentsMargins(4, 4, 4, 2);
+    grid->setSpacing(6);
+    grid->addWidget(m_tsOptions, 0, 0, 2, 1);
+    grid->addWidget(m_documentArea, 0, 1);
+    grid->addWidget(m_colorInfo, 0, 2, Qt::AlignTop);
+    grid->addWidget(m_tsTools, 1, 1, 1, 2);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    setCentralWidget(central);
+}
+
+void frm_MDIMain::buildStatusStrip()
+{
+    QStatusBar *strip = statusBar();
+    strip->setObjectName(QStringLiteral("pPanel"));
+    strip->setSizeGripEnabled(true);
+    // Boxes 0, 1, 2 from left to right at the right end, 1215 twips apart.
+    const int pitch = twipsToPixels(1215, this);
+    for (int box = 0; box < 3; ++box) {
+        auto *text = new QLineEdit;
+        text->setObjectName(QStringLiteral("txtPanel%1").arg(box));
+        text->setReadOnly(true);
+        text->setAlignment(Qt::AlignCenter);
+        text->setFocusPolicy(Qt::ClickFocus);
+        text->setFixedWidth(pitch - strip->layout()->spacing());
+        strip->addPermanentWidget(text);
+        m_txtPanel[box] = text;
+    }
+}
+
+void frm_MDIMain::connectContextMenu()
+{
+    ColorContextMenu *menu = m_contextMenu;
+    connect(menu->mnuAddToPalette, &QAction::triggered, this, &frm_MDIMain::mnuAddToPalette_Click);
+    connect(menu->mnuSetAsBackGround, &QAction::triggered, this,
+        &frm_MDIMain::mnuSetAsBackGround_Click);
+    connect(menu->mnuCopyWebColor, &QAction::triggered, this,
+        [this] { copyToClipboard(ColorFormats::copyWeb(ContextColor)); });
+    connect(menu->mnuCopyHexColor, &QAction::triggered, this,
+        [this] { copyToClipboard(ColorFormats::copyHex(ContextColor)); });
+    connect(menu->mnuCopyRGBColor, &QAction::triggered, this,
+        [this] { copyToClipboard(ColorFormats::copyRgb(ContextColor)); });
+    connect(menu->mnuCopyHSVColor, &QAction::triggered, this,
+        [this] { copyToClipboard(ColorFormats::copyHsv(ContextColor)); });
+    connect(menu->mnuCopyCMYColor, &QAction::triggered, this,
+        [this] { copyToClipboard(ColorFormats::copyCmy(ContextColor)); });
+}
+
+void frm_MDIMain::Form_Load()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    restoreRectangle();
+    cMsgs = cls_MsgServer::instance();
+    connect(cMsgs, &cls_MsgServer::Notification, this, &frm_MDIMain::cMsgs_Notification);
+
+    m_colorInfo->setShowColorInfo(GetSettingBool(SettingsKeys::ColorInfo));
+    connect(m_colorInfo, &ColorInfoPanel::showColorInfoToggled, this,
+        [](bool show) { SaveSettingBool(SettingsKeys::ColorInfo, show); });
+
+    ContextColor = GetSettingInt(SettingsKeys::BackColor);
+    mnuSetAsBackGround_Click();
+
+    show();
+    QApplication::restoreOverrideCursor();
+    QApplication::processEvents();
+}
+
+void frm_MDIMain::setAlwaysOnTop(bool onTop)
+{
+    if (onTop == m_alwaysOnTop)
+        return;
+    m_alwaysOnTop = onTop;
+    m_alwaysOnTopAction->setIcon(
+        AppIcons::icon(onTop ? AppIcons::Kind::PinOn : AppIcons::Kind::PinOff));
+    m_alwaysOnTopAction->setCheckable(true);
+    m_alwaysOnTopAction->setChecked(onTop);
+    // Changing the flag re-creates the native window; keep it where it was.
+    const QRect frame = geometry();
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    setGeometry(frame);
+    if (wasVisible)
+        show();
+}
+
+ColorValue frm_MDIMain::HoverColor() const
+{
+    return m_colorInfo->HoverColor();
+}
+
+ColorValue frm_MDIMain::backgroundColor() const
+{
+    return m_documentArea->backgroundColor();
+}
+
+void frm_MDIMain::showColorContextMenu(
+    const ColorContextMenu::Request &request, const QPoint &globalPos)
+{
+    ContextColor = request.color;
+    m_contextMenu->configure(request);
+    m_contextMenu->exec(globalPos);
+    m_contextMenu->restore();
+}
+
+void frm_MDIMain::PrepareCopyColorMenu(ColorValue color)
+{
+    m_contextMenu->PrepareCopyColorMenu(color);
+}
+
+void frm_MDIMain::cMsgs_Notification(const QString &sMsg)
+{
+    if (sMsg != kActiveColorChanged)
+        return;
+    showActiveColor();
+    const ColorValue color = ProcessState::ActiveColor;
+    if (ProcessState::StartupDone && color != m_lastRecordedColor) {
+        AddToRecentColors(color, m_txtPanel[2]->text());
+        m_lastRecordedColor = color;
+        m_lastRecordedWebColor = m_txtPanel[2]->text();
+    }
+    DoSyncDesktop(sMsg);
+}
+
+void frm_MDIMain::showActiveColor()
+{
+    const ColorTexts texts = SelectionChanged(ProcessState::ActiveColor);
+    m_txtPanel[0]->setText(texts.decimal);
+    m_txtPanel[1]->setText(texts.ampersandHex);
+    m_txtPanel[2]->setText(texts.web);
+}
+
+void frm_MDIMain::DoSyncDesktop(const QString &sMsg)
+{
+    if (sMsg != kActiveColorChanged)
+        return;
+    // Harmonies, shades, matching sliders and designer follow here as their
+    // pages are built.
+}
+
+void frm_MDIMain::AddToRecentColors(ColorValue color, const QString &webColor)
+{
+    Q_UNUSED(color);
+    Q_UNUSED(webColor);
+    // The recent colours strip takes colours only while a palette is the
+    // active child; it is not part of this build yet.
+}
+
+bool frm_MDIMain::FileExist(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+QString frm_MDIMain::statusText(int box) const
+{
+    return m_txtPanel.at(box)->text();
+}
+
+void frm_MDIMain::mnuSetAsBackGround_Click()
+{
+    m_documentArea->setBackgroundColor(ContextColor);
+}
+
+void frm_MDIMain::mnuAddToPalette_Click()
+{
+    ProcessState::ActiveColor = ContextColor;
+    cMsgs->Notify(kActiveColorChanged);
+}
+
+void frm_MDIMain::copyToClipboard(const QString &text)
+{
+    PlatformServices::get().setClipboardText(text);
+}
+
+void frm_MDIMain::mnuCloseAll_Click()
+{
+    ProcessState::CloseCancelled = false;
+    while (QMdiSubWindow *active = m_documentArea->activeSubWindow()) {
+        if (ProcessState::CloseCancelled)
+            break;
+        active->close();
+        // A window that refused without saying so would loop forever.
+        if (m_documentArea->activeSubWindow() == active && !ProcessState::CloseCancelled)
+            break;
+    }
+}
+
+void frm_MDIMain::updateWindowMenu()
+{
+    // The list of open child windows after the arrangement commands.
+    const QList<QAction *> actions = m_mnuWindow->actions();
+    const qsizetype first = actions.indexOf(m_windowListSeparator) + 1;
+    for (qsizetype i = first; i < actions.size(); ++i) {
+        m_mnuWindow->removeAction(actions[i]);
+        delete actions[i];
+    }
+    const QList<QMdiSubWindow *> windows = m_documentArea->subWindowList();
+    m_windowListSeparator->setVisible(!windows.isEmpty());
+    int number = 1;
+    for (QMdiSubWindow *window : windows) {
+        const QString title = window->windowTitle();
+        QAction *item = m_mnuWindow->addAction(
+            number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(title) : title);
+        item->setCheckable(true);
+        item->setChecked(window == m_documentArea->activeSubWindow());
+        connect(item, &QAction::triggered, m_documentArea,
+            [this, window] { m_documentArea->setActiveSubWindow(window); });
+        ++number;
+    }
+}
+
+bool frm_MDIMain::queryCloseChildren()
+{
+    const QList<QMdiSubWindow *> windows = m_documentArea->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        if (auto *child = dynamic_cast<MdiChild *>(window->widget())) {
+            if (!child->Form_QueryUnload())
+                return false;
+        }
+    }
+    for (QMdiSubWindow *window : windows) {
+        if (auto *child = dynamic_cast<MdiChild *>(window->widget()))
+            child->agreeToClose();
+    }
+    return true;
+}
+
+void frm_MDIMain::closeEvent(QCloseEvent *event)
+{
+    // Query step: these are written even when a child then cancels.
+    SaveSettingInt(SettingsKeys::LastColor, ProcessState::ActiveColor);
+    if (!queryCloseChildren()) {
+        event->ignore();
+        return;
+    }
+    // Unload step.
+    if (!isMinimized())
+        saveRectangle();
+    m_documentArea->closeAllSubWindows();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    SaveSettingInt(SettingsKeys::BackColor, m_documentArea->backgroundColor());
+    if (cMsgs)
+        disconnect(cMsgs, nullptr, this, nullptr);
+    event->accept();
+}
+
+void frm_MDIMain::saveRectangle()
+{
+    // Frame position and client size, the same measures the restore applies.
+    SaveSettingRect(SettingsKeys::MainWindowRect, QRect(pos(), size()), this);
+}
+
+void frm_MDIMain::restoreRectangle()
+{
+    const QRect rect = GetSettingRect(SettingsKeys::MainWindowRect, this);
+    move(rect.topLeft());
+    resize(rect.size());
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/mod_ColorConversion.h"
+#include "mainwindow/ColorContextMenu.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class cls_MsgServer;
+class ColorInfoPanel;
+class DocumentArea;
+class QLineEdit;
+class QMdiSubWindow;
+class QTabWidget;
+class QToolBar;
+
+// The program's one top-level window: menus, toolbar, the shared colour
+// context menu, the status boxes, the tool pages around the document area
+// and the document area itself, in which palette and preview windows live.
+class frm_MDIMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frm_MDIMain(QWidget *parent = nullptr);
+    ~frm_MDIMain() override;
+
+    // The load step: restores the rectangle, subscribes to the bus, restores
+    // the colour information choice and the background, fills the pages.
+    void Form_Load();
+
+    // The colour the colour context menu acts on.
+    ColorValue ContextColor = kWhite;
+    // The palette document export commands act on; kept by the palettes.
+    QPointer<QWidget> ActivePalette;
+    // The shared bus, for windows that send through the main window.
+    cls_MsgServer *cMsgs = nullptr;
+
+    bool AlwaysOnTop() const { return m_alwaysOnTop; }
+    void setAlwaysOnTop(bool onTop);
+
+    ColorValue HoverColor() const;
+    ColorValue backgroundColor() const;
+
+    // Views describe what they need; this shows the one shared menu at
+    // `globalPos`, waits for it to close and puts everything back.
+    void showColorContextMenu(const ColorContextMenu::Request &request, const QPoint &globalPos);
+    void PrepareCopyColorMenu(ColorValue color);
+    ColorContextMenu *colorContextMenu() const { return m_contextMenu; }
+
+    // Refreshes the views derived from the active colour without the bus.
+    void DoSyncDesktop(const QString &sMsg);
+    // Offers a colour to the recent colours strip (only while a palette is the
+    // active child).
+    void AddToRecentColors(ColorValue color, const QString &webColor);
+
+    static bool FileExist(const QString &path);
+
+    DocumentArea *documentArea() const { return m_documentArea; }
+    ColorInfoPanel *colorInfoPanel() const { return m_colorInfo; }
+    QString statusText(int box) const;
+    QTabWidget *optionsTabs() const { return m_tsOptions; }
+    QTabWidget *toolsTabs() const { return m_tsTools; }
+    QToolBar *mainToolBar() const { return m_tbrMain; }
+
+    // Menu commands invoked by other windows and by start-up.
+    void mnuSetAsBackGround_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildToolArea();
+    void buildStatusStrip();
+    void connectContextMenu();
+
+    void cMsgs_Notification(const QString &sMsg);
+    void showActiveColor();
+    bool queryCloseChildren();
+    void saveRectangle();
+    void restoreRectangle();
+    void copyToClipboard(const QString &text);
+    void mnuAddToPalette_Click();
+    void mnuCloseAll_Click();
+    void updateWindowMenu();
+
+    DocumentArea *m_documentArea;
+    ColorInfoPanel *m_colorInfo;
+    ColorContextMenu *m_contextMenu;
+    QToolBar *m_tbrMain = nullptr;
+    QAction *m_alwaysOnTopAction = nullptr;
+    QMenu *m_mnuWindow = nullptr;
+    QAction *m_windowListSeparator = nullptr;
+    QTabWidget *m_tsOptions = nullptr;
+    QTabWidget *m_tsTools = nullptr;
+    std::array<QLineEdit *, 3> m_txtPanel {};
+    bool m_alwaysOnTop = false;
+    int m_paletteCounter = 0;
+    ColorValue m_lastRecordedColor = -1;
+    QString m_lastRecordedWebColor;
+};
