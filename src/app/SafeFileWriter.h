@@ -7,8 +7,7 @@
 // the target, every write and flush is checked, the data is forced to disk,
 // and only then is the temporary file renamed over the target. On any failure
 // the target is left exactly as it was and the caller gets the OS's reason.
-class SafeFileWriter
-{
+class SafeFileWriter {
 public:
     struct Result {
         bool ok = false;
