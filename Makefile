@@ -3,11 +3,12 @@
 #   make check   installs what is missing, builds and runs every test
 #   make check-sanitize   the same suite under ASan + UBSan (build-sanitize/)
 #   make bench   builds and runs the micro-benchmarks
+#   make bench-startup   times start-up to the main window against a bare Qt window
 
 JOBS ?= $(shell nproc)
 WERROR := $(if $(CI),-DTW_WERROR=ON,)
 
-.PHONY: run check check-sanitize bench deps build clean
+.PHONY: run check check-sanitize bench bench-startup deps build clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -29,6 +30,10 @@ check-sanitize: deps
 
 bench: build
 	./build/bench/tw_bench --benchmark_min_time=0.2
+
+bench-startup: build
+	python3 bench/startup/measure.py --app build/src/tintwright \
+		--floor build/bench/startup/startup_floor --runs 20
 
 clean:
 	rm -rf build build-sanitize
