@@ -73,9 +73,9 @@ def run_once(program, display, home, out_path, timeout):
 
 def summarise(name, samples):
     times = sorted(t for t, _ in samples)
+    p90 = statistics.quantiles(times, n=10, method="inclusive")[-1] if len(times) > 1 else times[0]
     rss_mib = statistics.median(r for _, r in samples) / 1024
-    return (name, statistics.median(times), times[0], times[-1],
-            statistics.quantiles(times, n=10, method="inclusive")[-1] if len(times) > 1 else times[0], rss_mib)
+    return name, statistics.median(times), times[0], times[-1], p90, rss_mib
 
 
 def main():
