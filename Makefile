@@ -32,7 +32,7 @@ bench: build
 	./build/bench/tw_bench --benchmark_min_time=0.2
 
 bench-startup: build
-	python3 bench/startup/measure.py --app build/src/tintwright \
+	python3 -B bench/startup/measure.py --app build/src/tintwright \
 		--floor build/bench/startup/startup_floor --runs 20
 
 clean:
