@@ -67,14 +67,17 @@ HSVColor RGBToHSV(float R, float G, float B);
 
 // Mixed units: S or V above 1 are percent; H below 1 (negative included) is a
 // fraction of the circle, otherwise degrees. Exactly 1 is a fraction for S and
-// V but one degree for H.
+// V but one degree for H. The hue is used in whole degrees. S or V outside
+// 0..1 can give components outside 0..255. {0, 0, 0} when there is no result:
+// a non-finite value, or a component beyond the 32-bit integer range.
 RGBColor HSVToRGB(float H, float S, float V);
 
-// MakeColorValue(HSVToRGB(...)); black when the conversion has no valid
-// result (a non-finite input).
+// MakeColorValue(HSVToRGB(...)), so components outside 0..255 are clamped;
+// black when HSVToRGB has no result.
 ColorValue HSVToColor(HSVColor hsv);
 
 CMYColor RGBToCMY(int R, int G, int B);
+// {0, 0, 0} for non-finite or huge inks, which have no 32-bit result.
 RGBColor CMYToRGB(float C, float M, float Y);
 CMYKColor CMYToCMYK(float C, float M, float Y);
 
