@@ -2,14 +2,17 @@
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "app/StartupProbe.h"
 #include "app/frm_Splash.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
+#include "help/frm_Tip.h"
 #include "mainwindow/frm_MDIMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 #include <cstdlib>
 #include <ctime>
@@ -39,9 +42,12 @@ frm_MDIMain *Startup(int splashMinimumMs)
 
     auto *main = new frm_MDIMain;
     main->setAttribute(Qt::WA_DeleteOnClose, false);
+    installStartupProbe(main);
     main->Form_Load();
 
-    auto *splash = new frm_Splash(main);
+    // The main window stays usable while the splash is up and may close it
+    // (closing the main window closes every other window).
+    QPointer<frm_Splash> splash = new frm_Splash(main);
     splash->show();
     QElapsedTimer t0;
     t0.start();
@@ -50,10 +56,17 @@ frm_MDIMain *Startup(int splashMinimumMs)
     cls_MsgServer::instance()->Notify(kActiveColorChanged);
 
     keepHandlingEventsUntil(t0, splashMinimumMs);
+    if (!main->isVisible()) {
+        // The user closed the program during the wait.
+        delete splash;
+        return main;
+    }
 
-    // The first palette, favourites and remembered state, and the tip of the
-    // day come with their windows.
-    splash->close();
+    main->mnuFileNew_Click();
+    // Favourites, recent colours and the remembered palette are restored here
+    // once their windows exist.
+    delete splash;
+    frm_Tip::DisplayCurrentTip(main);
     ProcessState::StartupDone = true;
     return main;
 }
@@ -64,7 +77,7 @@ int Main(QApplication &app)
     QApplication::setOrganizationName(QStringLiteral("Tintwright"));
     frm_MDIMain *main = Startup();
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
-    const int result = app.exec();
+    const int result = main->isVisible() ? app.exec() : 0;
     delete main;
     return result;
 }

@@ -12,8 +12,8 @@ namespace mod_Main {
 // Minimum time the splash stays up, measured on a monotonic clock.
 inline constexpr int kSplashMinimumMs = 1000;
 
-// Runs the start-up sequence and returns the main window, shown. The caller
-// owns it.
+// Runs the start-up sequence and returns the main window, shown unless the
+// user closed it during the splash. The caller owns it.
 frm_MDIMain *Startup(int splashMinimumMs = kSplashMinimumMs);
 
 // Start-up, then the event loop until the main window has closed.

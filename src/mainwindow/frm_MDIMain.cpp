@@ -7,12 +7,16 @@
 #include "app/WindowPlacement.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
+#include "help/frm_Tip.h"
 #include "mainwindow/AppIcons.h"
 #include "mainwindow/ColorFormats.h"
 #include "mainwindow/ColorInfoPanel.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/MdiChild.h"
+#include "mainwindow/PaletteCommands.h"
 #include "palette/ColorTexts.h"
+#include "palette/frmPalette.h"
+#include "tools/ToolPages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,14 +68,22 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     buildToolArea();
     buildStatusStrip();
     connectContextMenu();
+    m_paletteCommands = new PaletteCommands(this);
+    m_toolPages = new ToolPages(this);
+    connect(m_documentArea, &QMdiArea::subWindowActivated, this,
+        [this] { ActivePalette = activePaletteWindow(); });
     // Windows that come with later parts of the program stay disabled.
     m_contextMenu->setHexDialogAvailable(false);
-    m_contextMenu->setAdjustAvailable(false);
     m_contextMenu->mnuAddToFavs->menuAction()->setEnabled(false);
-    m_contextMenu->mnuEraseColor->setEnabled(false);
 }
 
-frm_MDIMain::~frm_MDIMain() = default;
+frm_MDIMain::~frm_MDIMain()
+{
+    // Document windows go first, while the area they live in is intact.
+    const QList<QMdiSubWindow *> windows = m_documentArea->subWindowList();
+    for (QMdiSubWindow *window : windows)
+        delete window;
+}
 
 void frm_MDIMain::buildMenus()
 {
@@ -129,7 +141,8 @@ void frm_MDIMain::buildMenus()
     connect(m_mnuWindow, &QMenu::aboutToShow, this, &frm_MDIMain::updateWindowMenu);
 
     QMenu *help = topMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    menuItem(help, "mnuHelpQuickTips", QStringLiteral("&Quick Tips"), false);
+    connect(menuItem(help, "mnuHelpQuickTips", QStringLiteral("&Quick Tips")), &QAction::triggered,
+        this, [this] { frm_Tip::ShowQuickTips(this); });
     menuItem(help, "mnuSupportWebSite", QStringLiteral("&Support Website"), false);
     menuItem(help, "mnuCheckForUpdates", QStringLiteral("&Check for Updates"), false);
     help->addSeparator();
@@ -349,18 +362,46 @@ void frm_MDIMain::cMsgs_Notification(const QString &sMsg)
 
 void frm_MDIMain::showActiveColor()
 {
-    const ColorTexts texts = SelectionChanged(ProcessState::ActiveColor);
+    setStatusTexts(SelectionChanged(ProcessState::ActiveColor));
+}
+
+void frm_MDIMain::setStatusTexts(const ColorTexts &texts)
+{
     m_txtPanel[0]->setText(texts.decimal);
     m_txtPanel[1]->setText(texts.ampersandHex);
     m_txtPanel[2]->setText(texts.web);
+}
+
+frmPalette *frm_MDIMain::activePaletteWindow() const
+{
+    QMdiSubWindow *active = m_documentArea->activeSubWindow();
+    return active ? qobject_cast<frmPalette *>(active->widget()) : nullptr;
+}
+
+frmPalette *frm_MDIMain::createPaletteWindow()
+{
+    auto *palette = new frmPalette(this);
+    QMdiSubWindow *window = m_documentArea->addSubWindow(palette);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->adjustSize();
+    return palette;
+}
+
+frmPalette *frm_MDIMain::mnuFileNew_Click()
+{
+    return m_paletteCommands->mnuFileNew_Click();
+}
+
+void frm_MDIMain::mnuFileSave_Click()
+{
+    m_paletteCommands->mnuFileSave_Click();
 }
 
 void frm_MDIMain::DoSyncDesktop(const QString &sMsg)
 {
     if (sMsg != kActiveColorChanged)
         return;
-    // Harmonies, shades, matching sliders and designer follow here as their
-    // pages are built.
+    m_toolPages->DoSyncDesktop();
 }
 
 void frm_MDIMain::AddToRecentColors(ColorValue color, const QString &webColor)

@@ -14,6 +14,10 @@ class QLineEdit;
 class QMdiSubWindow;
 class QTabWidget;
 class QToolBar;
+class ToolPages;
+class PaletteCommands;
+struct ColorTexts;
+class frmPalette;
 
 // The program's one top-level window: menus, toolbar, the shared colour
 // context menu, the status boxes, the tool pages around the document area
@@ -59,12 +63,22 @@ public:
     DocumentArea *documentArea() const { return m_documentArea; }
     ColorInfoPanel *colorInfoPanel() const { return m_colorInfo; }
     QString statusText(int box) const;
+    // The palette windows show their selected cell's texts here too.
+    void setStatusTexts(const ColorTexts &texts);
     QTabWidget *optionsTabs() const { return m_tsOptions; }
     QTabWidget *toolsTabs() const { return m_tsTools; }
     QToolBar *mainToolBar() const { return m_tbrMain; }
 
+    // The active child window when it is a palette document, else nullptr.
+    frmPalette *activePaletteWindow() const;
+
     // Menu commands invoked by other windows and by start-up.
     void mnuSetAsBackGround_Click();
+    // "&New Palette": a new, shown palette titled "Tintwright Palette <n>".
+    frmPalette *mnuFileNew_Click();
+    // Puts a new palette window (not yet shown) into the document area.
+    frmPalette *createPaletteWindow();
+    void mnuFileSave_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -87,6 +101,8 @@ private:
     void updateWindowMenu();
 
     DocumentArea *m_documentArea;
+    ToolPages *m_toolPages = nullptr;
+    PaletteCommands *m_paletteCommands = nullptr;
     ColorInfoPanel *m_colorInfo;
     ColorContextMenu *m_contextMenu;
     QToolBar *m_tbrMain = nullptr;
@@ -97,7 +113,6 @@ private:
     QTabWidget *m_tsTools = nullptr;
     std::array<QLineEdit *, 3> m_txtPanel {};
     bool m_alwaysOnTop = false;
-    int m_paletteCounter = 0;
     ColorValue m_lastRecordedColor = -1;
     QString m_lastRecordedWebColor;
 };

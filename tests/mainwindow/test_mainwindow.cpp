@@ -250,6 +250,7 @@ void TestMainWindow::closeAllStopsAtCancelledWindow()
 {
     auto main = start();
     DocumentArea *area = main->documentArea();
+    qDeleteAll(area->subWindowList()); // the palette start-up opened
     auto *first = new RefusingChild;
     auto *second = new RefusingChild;
     auto *third = new RefusingChild;

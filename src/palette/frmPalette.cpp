@@ -1,0 +1,505 @@
+#include "palette/frmPalette.h"
+
+#include "app/FileDialog.h"
+#include "app/PlatformServices.h"
+#include "core/ProcessState.h"
+#include "core/cls_MsgServer.h"
+#include "mainwindow/AppIcons.h"
+#include "mainwindow/ColorDrag.h"
+#include "mainwindow/ColorGrid.h"
+#include "mainwindow/frm_MDIMain.h"
+#include "palette/ColorTexts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <exception>
+#include <system_error>
+
+namespace {
+
+// Runs one operation of the window; a failure inside it is reported in a
+// message box titled with the operation's name and "()", and the window
+// stays usable.
+template<typename Operation> void guarded(QWidget *window, const char *name, Operation operation)
+{
+    try {
+        operation();
+    } catch (const std::system_error &error) {
+        PlatformServices::get().messageBox(window,
+            QStringLiteral("Error: %1 - %2").arg(error.code().value()).arg(error.what()),
+            PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical,
+            QString::fromLatin1(name) + QStringLiteral("()"));
+    } catch (const std::exception &error) {
+        PlatformServices::get().messageBox(window,
+            QStringLiteral("Error: 0 - %1").arg(QString::fromLocal8Bit(error.what())),
+            PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical,
+            QString::fromLatin1(name) + QStringLiteral("()"));
+    }
+}
+
+// The base cell size: 36 pixels high, and as wide as the screen's shape.
+QSize baseCellSize(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(4, 3);
+    const double ratio
+        = screenSize.height() > 0 ? double(screenSize.width()) / screenSize.height() : 4.0 / 3.0;
+    return { qRound(36 * ratio), 36 };
+}
+
+} // namespace
+
+frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
+    : QWidget(parent), m_main(main), m_flxGrid(new ColorGrid(kPaletteRows, kPaletteCols))
+{
+    setObjectName(QStringLiteral("frmPalette"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(AppIcons::icon(AppIcons::Kind::NewPalette));
+    m_flxGrid->setObjectName(QStringLiteral("flxGrid"));
+    m_flxGrid->setShowCurrentCell(true);
+    m_flxGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_flxGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_flxGrid->setAcceptDrops(true);
+    m_flxGrid->viewport()->setAcceptDrops(true);
+    m_flxGrid->viewport()->installEventFilter(this);
+    m_flxGrid->installEventFilter(this);
+
+    buildToolBar();
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("pPanel"));
+    auto *readouts = new QHBoxLayout(panel);
+    readouts->setContentsMargins(0, 0, 0, 0);
+    readouts->setSpacing(4);
+    for (int box = 0; box < 3; ++box) {
+        auto *text = new QLineEdit;
+        text->setObjectName(QStringLiteral("txtPanel%1").arg(box));
+        text->setReadOnly(true);
+        text->setAlignment(Qt::AlignCenter);
+        text->setFocusPolicy(Qt::ClickFocus);
+        readouts->addWidget(text);
+        m_txtPanel[box] = text;
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(m_tbrPalette);
+    layout->addWidget(m_flxGrid, 1);
+    layout->addWidget(panel);
+
+    connectModel();
+    connect(m_flxGrid, &ColorGrid::cellPressed, this,
+        [this](int row, int col, Qt::MouseButton button, const QPoint &) {
+            flxGrid_Pressed(row, col, button);
+        });
+    connect(m_flxGrid, &ColorGrid::cellReleased, this, &frmPalette::flxGrid_MouseUp);
+    connect(m_flxGrid, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        if (row >= 0 && col >= 0)
+            guarded(this, "flxGrid_SelChange",
+                [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
+    });
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Init();
+    m_model.SelectCell(0, 0);
+    QApplication::restoreOverrideCursor();
+
+    const QSize cell = baseCellSize(this);
+    m_flxGrid->setCellSize(cell.width(), cell.height());
+    const int frame = 2 * m_flxGrid->frameWidth();
+    m_flxGrid->setMinimumSize(
+        kPaletteCols * cell.width() + frame, kPaletteRows * cell.height() + frame);
+}
+
+frmPalette::~frmPalette()
+{
+    m_flxGrid->viewport()->removeEventFilter(this);
+    m_flxGrid->removeEventFilter(this);
+}
+
+void frmPalette::buildToolBar()
+{
+    m_tbrPalette = new QToolBar;
+    m_tbrPalette->setObjectName(QStringLiteral("tbrPalette"));
+    m_tbrPalette->setIconSize(QSize(18, 18));
+    struct Button {
+        const char *key;
+        const char *tooltip;
+        AppIcons::Kind icon;
+    };
+    const Button buttons[] = {
+        { "Undo", "Undo", AppIcons::Kind::Undo },
+        { "Redo", "Redo", AppIcons::Kind::Redo },
+        { "S+", "Lighten", AppIcons::Kind::Lighten },
+        { "S-", "Darken", AppIcons::Kind::Darken },
+        { "V+", "Saturate", AppIcons::Kind::Saturate },
+        { "V-", "Desaturate", AppIcons::Kind::Desaturate },
+        { "Copy", "Clone", AppIcons::Kind::Clone },
+        { "Reset", "Clear", AppIcons::Kind::Clear },
+        { "Save", "Save palette", AppIcons::Kind::SavePalette },
+    };
+    for (const Button &button : buttons) {
+        const QString key = QString::fromLatin1(button.key);
+        QAction *action = m_tbrPalette->addAction(
+            AppIcons::icon(button.icon), QString::fromLatin1(button.tooltip));
+        action->setObjectName(key);
+        action->setToolTip(QString::fromLatin1(button.tooltip));
+        connect(action, &QAction::triggered, this, [this, key] { tbrPalette_ButtonClick(key); });
+    }
+}
+
+void frmPalette::connectModel()
+{
+    connect(&m_model, &PaletteModel::cellChanged, this, &frmPalette::showCell);
+    connect(&m_model, &PaletteModel::cellsReset, this, &frmPalette::ResetGrid);
+    connect(&m_model, &PaletteModel::currentCellChanged, this, [this](int row, int col) {
+        if (m_flxGrid->currentRow() != row || m_flxGrid->currentColumn() != col)
+            m_flxGrid->setCurrentCell(row, col);
+        m_flxGrid->viewport()->update();
+    });
+    connect(&m_model, &PaletteModel::selectionChanged, this, &frmPalette::SelectionChanged);
+    connect(&m_model, &PaletteModel::captionChanged, this, &QWidget::setWindowTitle);
+    setWindowTitle(m_model.caption());
+}
+
+void frmPalette::Init()
+{
+    guarded(this, "Init", [&] {
+        m_model.Init();
+        disconnect(cls_MsgServer::instance(), nullptr, this, nullptr);
+        connect(cls_MsgServer::instance(), &cls_MsgServer::Notification, this,
+            &frmPalette::cMsgServer_Notification);
+    });
+}
+
+void frmPalette::Reset()
+{
+    guarded(this, "Reset", [&] { m_model.Reset(); });
+}
+
+void frmPalette::ResetGrid()
+{
+    m_flxGrid->setUpdatesEnabled(false);
+    for (int row = 0; row < kPaletteRows; ++row) {
+        for (int col = 0; col < kPaletteCols; ++col)
+            m_flxGrid->setCellColor(row, col, m_model.shownColor(row, col));
+    }
+    m_flxGrid->setUpdatesEnabled(true);
+}
+
+void frmPalette::showCell(int row, int col)
+{
+    m_flxGrid->setCellColor(row, col, m_model.shownColor(row, col));
+}
+
+void frmPalette::SelectionChanged(ColorValue color)
+{
+    const ColorTexts texts = ::SelectionChanged(color);
+    m_txtPanel[0]->setText(texts.decimal);
+    m_txtPanel[1]->setText(texts.ampersandHex);
+    m_txtPanel[2]->setText(texts.web);
+    if (m_main)
+        m_main->setStatusTexts(texts);
+}
+
+QString frmPalette::readout(int box) const
+{
+    return m_txtPanel.at(box)->text();
+}
+
+void frmPalette::SetNextCell(ColorValue inColor)
+{
+    guarded(this, "SetNextCell", [&] { m_model.SetNextCell(inColor); });
+}
+
+void frmPalette::SetFreeCellColor(ColorValue inColor)
+{
+    guarded(this, "SetFreeCellColor", [&] { m_model.SetFreeCellColor(inColor); });
+}
+
+void frmPalette::SelectCell(int inRow, int inCol)
+{
+    m_model.SelectCell(inRow, inCol);
+}
+
+void frmPalette::SetCellColorRC(int inRow, int inCol, ColorValue inColor)
+{
+    // The one write path ends silently on an error.
+    try {
+        m_model.SetCellColorRC(inRow, inCol, inColor);
+    } catch (const std::exception &) {
+    }
+}
+
+ColorValue frmPalette::GetColor(int inRow, int inCol) const
+{
+    return m_model.GetColor(inRow, inCol);
+}
+
+void frmPalette::AdjustPalette(const QString &inCode)
+{
+    guarded(this, "AdjustPalette", [&] {
+        m_flxGrid->setUpdatesEnabled(false);
+        m_model.AdjustPalette(inCode);
+        m_flxGrid->setUpdatesEnabled(true);
+    });
+}
+
+void frmPalette::AdjustCell(const QString &inFunction)
+{
+    guarded(this, "AdjustCell", [&] { m_model.AdjustCell(inFunction); });
+}
+
+void frmPalette::RollBack()
+{
+    guarded(this, "RollBack", [&] {
+        if (!m_model.RollBack())
+            PlatformServices::get().beep();
+    });
+}
+
+void frmPalette::RollForward()
+{
+    guarded(this, "RollForward", [&] {
+        if (!m_model.RollForward())
+            PlatformServices::get().beep();
+    });
+}
+
+void frmPalette::SaveUndoInfo()
+{
+    guarded(this, "SaveUndoInfo", [&] { m_model.SaveUndoInfo(); });
+}
+
+void frmPalette::Clone(frmPalette *inPalette)
+{
+    guarded(this, "Clone", [&] {
+        if (inPalette)
+            m_model.Clone(inPalette->model());
+    });
+}
+
+bool frmPalette::Save(const QString &inFile)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PaletteModel::FileResult result = m_model.Save(inFile);
+    QApplication::restoreOverrideCursor();
+    if (!result && !result.error.isEmpty())
+        PlatformServices::get().messageBox(
+            this, result.error, PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical);
+    return result.ok;
+}
+
+bool frmPalette::Load()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PaletteModel::FileResult result = m_model.Load();
+    QApplication::restoreOverrideCursor();
+    if (!result && !result.error.isEmpty())
+        PlatformServices::get().messageBox(
+            this, result.error, PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical);
+    return result.ok;
+}
+
+frmPalette *frmPalette::ClonePalette()
+{
+    frmPalette *copy = nullptr;
+    guarded(this, "ClonePalette", [&] {
+        if (!m_main)
+            return;
+        copy = m_main->createPaletteWindow();
+        copy->Init();
+        copy->Clone(this);
+        copy->parentWidget()->show();
+    });
+    return copy;
+}
+
+void frmPalette::PromptForErase()
+{
+    guarded(this, "PromptForErase", [&] {
+        const auto answer = PlatformServices::get().messageBox(this,
+            QStringLiteral("Do you want to erase the current palette?"),
+            PlatformServices::Buttons::YesNo, PlatformServices::Icon::Question);
+        if (answer == PlatformServices::Answer::Yes)
+            m_model.Reset();
+    });
+}
+
+void frmPalette::tbrPalette_ButtonClick(const QString &key)
+{
+    guarded(this, "tbrPalette_ButtonClick", [&] {
+        if (key == QLatin1String("Undo"))
+            RollBack();
+        else if (key == QLatin1String("Redo"))
+            RollForward();
+        else if (key == QLatin1String("Copy"))
+            ClonePalette();
+        else if (key == QLatin1String("Reset"))
+            PromptForErase();
+        else if (key == QLatin1String("Save")) {
+            if (m_main)
+                m_main->mnuFileSave_Click();
+        } else
+            AdjustPalette(key);
+    });
+}
+
+void frmPalette::cMsgServer_Notification(const QString &sMsg)
+{
+    guarded(this, "cMsgServer_Notification", [&] {
+        if (sMsg == kActiveColorChanged && m_main && m_main->activePaletteWindow() == this)
+            m_model.applyActiveColor(ProcessState::ActiveColor);
+    });
+}
+
+void frmPalette::flxGrid_Pressed(int row, int col, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    guarded(this, "flxGrid_Click", [&] {
+        const PaletteModel::ClickOutcome outcome = m_model.clickCell(row, col);
+        if (!outcome.setsActiveColor)
+            return;
+        ProcessState::ActiveColor = outcome.color;
+        if (outcome.announce && m_main)
+            m_main->DoSyncDesktop(kActiveColorChanged);
+    });
+}
+
+void frmPalette::flxGrid_MouseUp(int row, int col, Qt::MouseButton button, const QPoint &globalPos)
+{
+    if (button != Qt::RightButton || !m_main)
+        return;
+    guarded(this, "flxGrid_MouseUp", [&] {
+        ColorContextMenu::Request request;
+        request.color = m_model.contextColor(row, col);
+        request.paletteCell = true;
+        m_main->showColorContextMenu(request, globalPos);
+    });
+}
+
+bool frmPalette::flxGrid_DragDrop(QDropEvent *event)
+{
+    const std::optional<ColorValue> color = ColorDrag::colorFromMime(event->mimeData());
+    if (!color)
+        return false;
+    guarded(this, "flxGrid_DragDrop", [&] {
+        const QPoint cell = m_flxGrid->cellAtClamped(event->position().toPoint());
+        const bool announce = m_model.dropColor(cell.y(), cell.x(), *color);
+        ProcessState::ActiveColor = *color;
+        if (announce && m_main) {
+            m_main->AddToRecentColors(*color, QString::fromStdString(ColorToHex(*color)));
+            m_main->DoSyncDesktop(kActiveColorChanged);
+        }
+    });
+    event->acceptProposedAction();
+    return true;
+}
+
+bool frmPalette::keyPressed(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    char16_t character = 0;
+    if (ctrl && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+        character = char16_t(event->key() - Qt::Key_A + 1); // control characters 1..26
+    else if (!event->text().isEmpty())
+        character = event->text().at(0).unicode();
+    if (!character)
+        return false;
+    PaletteModel::KeyResult result = PaletteModel::KeyResult::Ignored;
+    guarded(this, "Form_KeyPress", [&] { result = m_model.handleKey(character, ctrl); });
+    if (result == PaletteModel::KeyResult::Refused)
+        PlatformServices::get().beep();
+    return result != PaletteModel::KeyResult::Ignored;
+}
+
+bool frmPalette::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == m_flxGrid)
+            return keyPressed(static_cast<QKeyEvent *>(event));
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (watched == m_flxGrid->viewport()) {
+            auto *drag = static_cast<QDragMoveEvent *>(event);
+            if (ColorDrag::colorFromMime(drag->mimeData()))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        if (watched == m_flxGrid->viewport())
+            return flxGrid_DragDrop(static_cast<QDropEvent *>(event));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmPalette::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutGrid();
+}
+
+void frmPalette::layoutGrid()
+{
+    // Cells grow with the window but never below their base size.
+    const QSize base = baseCellSize(this);
+    const int frame = 2 * m_flxGrid->frameWidth();
+    const int width = qMax(base.width(), (m_flxGrid->width() - frame) / kPaletteCols);
+    const int height = qMax(base.height(), (m_flxGrid->height() - frame) / kPaletteRows);
+    m_flxGrid->setUpdatesEnabled(false);
+    m_flxGrid->setCellSize(width, height);
+    m_flxGrid->setUpdatesEnabled(true);
+}
+
+bool frmPalette::Form_QueryUnload()
+{
+    if (!m_model.Dirty())
+        return true;
+    const QString question = m_model.FileName().isEmpty()
+        ? QStringLiteral("Save Changes?")
+        : QStringLiteral("Save Changes to %1?").arg(m_model.FileName());
+    const auto answer = PlatformServices::get().messageBox(
+        this, question, PlatformServices::Buttons::YesNoCancel, PlatformServices::Icon::Question);
+    if (answer == PlatformServices::Answer::No)
+        return true;
+    if (answer == PlatformServices::Answer::Yes) {
+        QString path = m_model.FileName();
+        if (path.isEmpty())
+            path = ShowFileDialog(m_main, QStringLiteral("Select File Name"),
+                QStringLiteral(".twp"), true, QString());
+        if (Save(path))
+            return true;
+    }
+    return false;
+}
+
+void frmPalette::closeEvent(QCloseEvent *event)
+{
+    if (!m_closeAgreed && !Form_QueryUnload()) {
+        // Stops a Close All in progress; also when saving failed, so that
+        // Close All cannot ask about this window forever.
+        ProcessState::CloseCancelled = true;
+        event->ignore();
+        return;
+    }
+    disconnect(cls_MsgServer::instance(), nullptr, this, nullptr);
+    event->accept();
+}

@@ -1,0 +1,342 @@
+#include "app/mod_Main.h"
+#include "core/ProcessState.h"
+#include "core/cls_MsgServer.h"
+#include "mainwindow/ColorDrag.h"
+#include "mainwindow/ColorGrid.h"
+#include "mainwindow/DocumentArea.h"
+#include "mainwindow/frm_MDIMain.h"
+#include "palette/frmPalette.h"
+#include "support/FakePlatformServices.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using Answer = PlatformServices::Answer;
+
+class TestFrmPalette : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void newPaletteNumbersNeverGoBack();
+    void saveAsAsksBeforeReplacing_data();
+    void saveAsAsksBeforeReplacing();
+    void saveWithNameNeedsNoDialog();
+    void closePrompt_data();
+    void closePrompt();
+    void closeAllStopsAtCancelledPrompt();
+    void onlyActivePaletteTakesActiveColor();
+    void keys_data();
+    void keys();
+    void undoOnNewPaletteBeeps();
+    void dropsTakeColourByKind_data();
+    void dropsTakeColourByKind();
+    void openingUnreadableFileShowsWhyAndLeavesNoWindow();
+    void rightClickOnEmptyCellOffersWhiteAndErase();
+
+private:
+    frmPalette *newPalette();
+    QAction *action(const char *name) const;
+
+    FakePlatformServices m_fake;
+    std::unique_ptr<FakePlatformServices::Scope> m_scope;
+    std::unique_ptr<frm_MDIMain> m_main;
+    QTemporaryDir m_dir;
+};
+
+void TestFrmPalette::init()
+{
+    m_fake = FakePlatformServices();
+    m_scope = std::make_unique<FakePlatformServices::Scope>(m_fake);
+    ProcessState::ActiveColor = 0;
+    ProcessState::CloseCancelled = false;
+    m_main.reset(mod_Main::Startup(0));
+    // Start-up opens one palette; the tests make their own.
+    for (QMdiSubWindow *window : m_main->documentArea()->subWindowList()) {
+        static_cast<frmPalette *>(window->widget())->agreeToClose();
+        window->close();
+    }
+    m_fake.messageBoxes.clear();
+}
+
+void TestFrmPalette::cleanup()
+{
+    for (QMdiSubWindow *window : m_main->documentArea()->subWindowList())
+        static_cast<frmPalette *>(window->widget())->agreeToClose();
+    m_main.reset();
+    m_scope.reset();
+}
+
+frmPalette *TestFrmPalette::newPalette()
+{
+    frmPalette *palette = m_main->mnuFileNew_Click();
+    m_main->documentArea()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow *>(palette->parentWidget()));
+    return palette;
+}
+
+QAction *TestFrmPalette::action(const char *name) const
+{
+    return m_main->findChild<QAction *>(QString::fromLatin1(name));
+}
+
+void TestFrmPalette::newPaletteNumbersNeverGoBack()
+{
+    // Start-up's palette was number 1.
+    QCOMPARE(newPalette()->windowTitle(), QStringLiteral("Tintwright Palette 2"));
+    frmPalette *third = newPalette();
+    QCOMPARE(third->windowTitle(), QStringLiteral("Tintwright Palette 3"));
+    third->parentWidget()->close();
+    action("mnuFileNew")->trigger();
+    QCOMPARE(m_main->activePaletteWindow()->windowTitle(), QStringLiteral("Tintwright Palette 4"));
+}
+
+void TestFrmPalette::saveAsAsksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("No keeps the file") << int(Answer::No) << false;
+    QTest::newRow("Yes replaces it") << int(Answer::Yes) << true;
+}
+
+void TestFrmPalette::saveAsAsksBeforeReplacing()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    const QString path = m_dir.filePath(QStringLiteral("existing.twp"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("old contents");
+    file.close();
+
+    frmPalette *palette = newPalette();
+    palette->SetCellColorRC(0, 0, 0x0000FF);
+    m_fake.fileDialogAnswers.enqueue(path);
+    m_fake.messageAnswers.enqueue(Answer(answer));
+    action("mnuFileSaveAs")->trigger();
+
+    QCOMPARE(m_fake.fileDialogs.size(), 1);
+    QCOMPARE(m_fake.fileDialogs[0].title, QStringLiteral("Select File Name"));
+    QVERIFY(m_fake.fileDialogs[0].save);
+    QCOMPARE(m_fake.messageBoxes.size(), 1);
+    QCOMPARE(m_fake.messageBoxes[0].title, QStringLiteral("Palette Exists"));
+    QCOMPARE(m_fake.messageBoxes[0].text,
+        path + QStringLiteral(" already exits.\r\nDo you want to replace it?"));
+    QCOMPARE(m_fake.messageBoxes[0].icon, PlatformServices::Icon::Exclamation);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = file.readAll();
+    QCOMPARE(contents == "old contents", !replaced);
+    QCOMPARE(palette->Dirty(), !replaced);
+    if (replaced)
+        QCOMPARE(palette->windowTitle(), QStringLiteral("existing.twp"));
+}
+
+void TestFrmPalette::saveWithNameNeedsNoDialog()
+{
+    const QString path = m_dir.filePath(QStringLiteral("named.twp"));
+    frmPalette *palette = newPalette();
+    palette->SetCellColorRC(1, 1, 0x00FF00);
+    m_fake.fileDialogAnswers.enqueue(path);
+    action("mnuFileSave")->trigger();
+    QCOMPARE(m_fake.fileDialogs.size(), 1);
+    QVERIFY(!palette->Dirty());
+    palette->SetCellColorRC(1, 2, 0x00FF00);
+    action("mnuFileSave")->trigger();
+    QCOMPARE(m_fake.fileDialogs.size(), 1);
+    QVERIFY(!palette->Dirty());
+    QCOMPARE(QFileInfo(path).size(), 64);
+}
+
+void TestFrmPalette::closePrompt_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("dialogPath"); // empty: the user cancels the dialog
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("No closes unsaved") << int(Answer::No) << QString() << true << false;
+    QTest::newRow("Cancel keeps it open") << int(Answer::Cancel) << QString() << false << true;
+    QTest::newRow("Yes, dialog cancelled") << int(Answer::Yes) << QString() << false << true;
+    QTest::newRow("Yes, saved") << int(Answer::Yes) << QStringLiteral("saved.twp") << true << false;
+}
+
+void TestFrmPalette::closePrompt()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, dialogPath);
+    QFETCH(bool, closes);
+    QFETCH(bool, cancelled);
+    frmPalette *palette = newPalette();
+    QPointer<QWidget> window = palette->parentWidget();
+    palette->SetCellColorRC(0, 0, 0x123456);
+    m_fake.messageAnswers.enqueue(Answer(answer));
+    m_fake.fileDialogAnswers.enqueue(dialogPath.isEmpty() ? QString() : m_dir.filePath(dialogPath));
+    window->close();
+    QCOMPARE(m_fake.messageBoxes.at(0).text, QStringLiteral("Save Changes?"));
+    QCOMPARE(m_fake.messageBoxes.at(0).buttons, PlatformServices::Buttons::YesNoCancel);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(window.isNull() || !window->isVisible(), closes);
+    QCOMPARE(ProcessState::CloseCancelled, cancelled);
+    if (!closes)
+        QVERIFY(palette->Dirty());
+}
+
+void TestFrmPalette::closeAllStopsAtCancelledPrompt()
+{
+    newPalette();
+    frmPalette *changed = newPalette();
+    newPalette();
+    changed->SetCellColorRC(0, 0, 0x00FF00);
+    m_fake.messageAnswers.enqueue(Answer::Cancel);
+    action("mnuCloseAll")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Clean windows close without a word; the changed one asks once and its
+    // Cancel stops Close All with that window still open.
+    QCOMPARE(m_fake.messageBoxes.size(), 1);
+    QVERIFY(ProcessState::CloseCancelled);
+    const QList<QMdiSubWindow *> left = m_main->documentArea()->subWindowList();
+    QVERIFY(!left.isEmpty());
+    QVERIFY(std::any_of(left.begin(), left.end(),
+        [changed](QMdiSubWindow *window) { return window->widget() == changed; }));
+}
+
+void TestFrmPalette::onlyActivePaletteTakesActiveColor()
+{
+    frmPalette *inactive = newPalette();
+    frmPalette *active = newPalette();
+    ProcessState::ActiveColor = 0x0080FF;
+    m_main->cMsgs->Notify(kActiveColorChanged);
+    QCOMPARE(active->GetColor(0, 0), 0x0080FF);
+    QCOMPARE(active->readout(2), QStringLiteral("#FF8000"));
+    QCOMPARE(inactive->GetColor(0, 0), kEmptyCell);
+    QVERIFY(active->Dirty());
+}
+
+void TestFrmPalette::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("expected"); // colour of (0, 0) afterwards
+    QTest::addColumn<int>("beeps");
+    // (0, 0) holds a mid red 0x000080 (v 50 %), written after (0, 1).
+    // v 50.2 % steps to 60.2 % (153.5 rounds up to 154) and 40.2 % (102.5 to 103).
+    QTest::newRow("w lightens") << int('w') << 0 << 0x00009A << 0;
+    QTest::newRow("q darkens") << int('q') << 0 << 0x000067 << 0;
+    QTest::newRow("capital W does nothing") << int('W') << 0 << 0x000080 << 0;
+    QTest::newRow("Ctrl+Y does nothing")
+        << int(Qt::Key_Y) << int(Qt::ControlModifier) << 0x000080 << 0;
+    QTest::newRow("Ctrl+Z undoes") << int(Qt::Key_Z) << int(Qt::ControlModifier) << -1 << 0;
+}
+
+void TestFrmPalette::keys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, expected);
+    QFETCH(int, beeps);
+    frmPalette *palette = newPalette();
+    palette->SetCellColorRC(0, 1, 0x00FF00);
+    palette->SetCellColorRC(0, 0, 0x000080);
+    if (modifiers)
+        QTest::keyClick(palette->grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    else
+        QTest::keyClick(palette->grid(), char(key));
+    QCOMPARE(palette->GetColor(0, 0), expected);
+    QCOMPARE(m_fake.beeps, beeps);
+}
+
+void TestFrmPalette::undoOnNewPaletteBeeps()
+{
+    frmPalette *palette = newPalette();
+    action("mnuEditUndo")->trigger();
+    action("mnuRedo")->trigger();
+    QCOMPARE(m_fake.beeps, 2);
+    QTest::keyClick(palette->grid(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(m_fake.beeps, 3);
+}
+
+void TestFrmPalette::dropsTakeColourByKind_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("color");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("grid cell") << int(ColorDrag::SourceKind::Grid) << 0x00FF00 << QString()
+                               << 0x00FF00;
+    QTest::newRow("swatch tag") << int(ColorDrag::SourceKind::Swatch) << 0 << "16711680"
+                                << 0xFF0000;
+    QTest::newRow("label text colour")
+        << int(ColorDrag::SourceKind::Label) << 0x0080FF << QString() << 0x0080FF;
+    QTest::newRow("any other control")
+        << int(ColorDrag::SourceKind::Other) << 0x00FF00 << QString() << 0;
+}
+
+void TestFrmPalette::dropsTakeColourByKind()
+{
+    QFETCH(int, kind);
+    QFETCH(int, color);
+    QFETCH(QString, tag);
+    QFETCH(int, expected);
+    frmPalette *palette = newPalette();
+    palette->parentWidget()->resize(400, 400);
+    QWidget *viewport = palette->grid()->viewport();
+    std::unique_ptr<QMimeData> mime(
+        ColorDrag::createMimeData({ ColorDrag::SourceKind(kind), color, tag }));
+    // Bottom-right cell.
+    const QPoint at(viewport->width() - 3, viewport->height() - 3);
+    QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    QCOMPARE(palette->GetColor(3, 3), expected);
+    QCOMPARE(ProcessState::ActiveColor, expected);
+    QVERIFY(palette->Dirty());
+}
+
+void TestFrmPalette::openingUnreadableFileShowsWhyAndLeavesNoWindow()
+{
+    m_fake.fileDialogAnswers.enqueue(m_dir.filePath(QStringLiteral("missing.twp")));
+    action("mnuFileOpen")->trigger();
+    QCOMPARE(m_fake.fileDialogs.at(0).title, QStringLiteral("Select Palette File"));
+    QVERIFY(!m_fake.fileDialogs.at(0).save);
+    QCOMPARE(m_fake.messageBoxes.size(), 1);
+    QCOMPARE(m_fake.messageBoxes[0].icon, PlatformServices::Icon::Critical);
+    QVERIFY(!m_fake.messageBoxes[0].text.isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_main->documentArea()->subWindowList().isEmpty());
+}
+
+void TestFrmPalette::rightClickOnEmptyCellOffersWhiteAndErase()
+{
+    frmPalette *palette = newPalette();
+    palette->SetCellColorRC(2, 2, 0x00FF00);
+    ColorContextMenu *menu = m_main->colorContextMenu();
+    bool eraseVisible = false;
+    QTimer::singleShot(0, menu, [&] {
+        eraseVisible = menu->mnuEraseColor->isVisible() && !menu->mnuAddToPalette->isVisible();
+        menu->close();
+    });
+    ColorGrid *grid = palette->grid();
+    const QRect cell = grid->visualItemRect(grid->item(1, 1));
+    QTest::mouseRelease(grid->viewport(), Qt::RightButton, {}, cell.center());
+    QVERIFY(eraseVisible);
+    QCOMPARE(m_main->ContextColor, kWhite);
+
+    // Erase acts on the cell the right-click made current.
+    QTimer::singleShot(0, menu, [menu] { menu->close(); });
+    QTest::mouseRelease(
+        grid->viewport(), Qt::RightButton, {}, grid->visualItemRect(grid->item(2, 2)).center());
+    QCOMPARE(m_main->ContextColor, 0x00FF00);
+    menu->mnuEraseColor->trigger();
+    QCOMPARE(palette->GetColor(2, 2), kEmptyCell);
+    QCOMPARE(grid->cellColor(2, 2), kWhite);
+}
+
+QTEST_MAIN(TestFrmPalette)
+#include "test_frmpalette.moc"
