@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QShortcutEvent>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -47,11 +48,16 @@ QMenu *topMenu(QMenuBar *bar, const char *name, const QString &caption)
     return menu;
 }
 
-QWidget *page(const QString &name)
+QString mnemonicLetter(const QString &caption)
+{
+    return QKeySequence::mnemonic(caption).toString().right(1).toUpper();
+}
+
+void addPage(QTabWidget *tabs, const QString &name, const QString &caption)
 {
     auto *widget = new QWidget;
     widget->setObjectName(name);
-    return widget;
+    tabs->addTab(widget, caption);
 }
 
 } // namespace
@@ -213,21 +219,22 @@ void frm_MDIMain::buildToolArea()
     m_tsOptions->setObjectName(QStringLiteral("tsOptions"));
     m_tsOptions->setTabPosition(QTabWidget::West);
     m_tsOptions->setDocumentMode(true);
-    m_tsOptions->addTab(page(QStringLiteral("pctOptBox1")), QStringLiteral("&Harmonies"));
-    m_tsOptions->addTab(page(QStringLiteral("pctOptBox2")), QStringLiteral("&Favorites"));
-    m_tsOptions->addTab(page(QStringLiteral("pctOptBox3")), QStringLiteral("&Shades"));
-    m_tsOptions->addTab(page(QStringLiteral("pctOptBox4")), QStringLiteral("&Common"));
+    addPage(m_tsOptions, QStringLiteral("pctOptBox1"), QStringLiteral("&Harmonies"));
+    addPage(m_tsOptions, QStringLiteral("pctOptBox2"), QStringLiteral("&Favorites"));
+    addPage(m_tsOptions, QStringLiteral("pctOptBox3"), QStringLiteral("&Shades"));
+    addPage(m_tsOptions, QStringLiteral("pctOptBox4"), QStringLiteral("&Common"));
     m_tsOptions->setFixedWidth(
         twipsToPixels(1500, this) + m_tsOptions->tabBar()->sizeHint().width());
 
     m_tsTools = new QTabWidget;
     m_tsTools->setObjectName(QStringLiteral("tsTools"));
-    m_tsTools->addTab(page(QStringLiteral("pctToolBox0")), QStringLiteral("&RGB Selector"));
-    m_tsTools->addTab(page(QStringLiteral("pctToolBox1")), QStringLiteral("Color &Spectrum"));
-    m_tsTools->addTab(page(QStringLiteral("pctToolBox2")), QStringLiteral("&Web Safe Palette"));
-    m_tsTools->addTab(
-        page(QStringLiteral("pctToolBox3")), QStringLiteral("&Matching Palette Selector"));
-    m_tsTools->addTab(page(QStringLiteral("pctToolBox4")), QStringLiteral("&Color Designer"));
+    addPage(m_tsTools, QStringLiteral("pctToolBox0"), QStringLiteral("&RGB Selector"));
+    addPage(m_tsTools, QStringLiteral("pctToolBox1"), QStringLiteral("Color &Spectrum"));
+    addPage(m_tsTools, QStringLiteral("pctToolBox2"), QStringLiteral("&Web Safe Palette"));
+    addPage(m_tsTools, QStringLiteral("pctToolBox3"), QStringLiteral("&Matching Palette Selector"));
+    addPage(m_tsTools, QStringLiteral("pctToolBox4"), QStringLiteral("&Color Designer"));
+    m_tsOptions->tabBar()->installEventFilter(this);
+    m_tsTools->tabBar()->installEventFilter(this);
     // The selector pages are laid out on an 8100 x 1080 twip surface.
     m_tsTools->setMinimumWidth(twipsToPixels(8100, this));
     m_tsTools->setFixedHeight(
@@ -372,6 +379,25 @@ void frm_MDIMain::setStatusTexts(const ColorTexts &texts)
     m_txtPanel[2]->setText(texts.web);
 }
 
+bool frm_MDIMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tab captions underline letters the menu bar uses too (&File and
+    // &Favorites, &Help and &Harmonies, &Window and &Web Safe Palette). The
+    // menus win: such an Alt shortcut opens the menu, not the tab.
+    if (event->type() == QEvent::Shortcut && m_tsOptions && m_tsTools
+        && (watched == m_tsOptions->tabBar() || watched == m_tsTools->tabBar())) {
+        const QString letter
+            = static_cast<QShortcutEvent *>(event)->key().toString().right(1).toUpper();
+        for (QAction *menu : menuBar()->actions()) {
+            if (!letter.isEmpty() && mnemonicLetter(menu->text()) == letter) {
+                menuBar()->setActiveAction(menu);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 frmPalette *frm_MDIMain::activePaletteWindow() const
 {
     QMdiSubWindow *active = m_documentArea->activeSubWindow();
@@ -383,7 +409,10 @@ frmPalette *frm_MDIMain::createPaletteWindow()
     auto *palette = new frmPalette(this);
     QMdiSubWindow *window = m_documentArea->addSubWindow(palette);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->adjustSize();
+    // Open at the size that shows the whole grid at its base cell size.
+    palette->ensurePolished();
+    window->setMinimumSize(window->minimumSizeHint());
+    window->resize(window->minimumSizeHint());
     return palette;
 }
 

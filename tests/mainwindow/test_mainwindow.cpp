@@ -12,10 +12,13 @@
 #include "support/FakePlatformServices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -75,6 +78,7 @@ private slots:
     void closeAllStopsAtCancelledWindow();
     void closeIsCancelledByAChildAfterQueryStepWrote();
     void toolbarKeysAndTooltips();
+    void menuMnemonicsWinOverTabMnemonics();
 
 private:
     std::unique_ptr<frm_MDIMain> start();
@@ -306,6 +310,21 @@ void TestMainWindow::toolbarKeysAndTooltips()
     main->mainToolBar()->actions().last()->trigger();
     QVERIFY(main->AlwaysOnTop());
     QVERIFY(main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestMainWindow::menuMnemonicsWinOverTabMnemonics()
+{
+    auto main = start();
+    QApplication::setActiveWindow(main.get());
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    // Alt+M belongs to the matching palette tab alone.
+    QTest::keyClick(main.get(), Qt::Key_M, Qt::AltModifier);
+    QCOMPARE(main->toolsTabs()->currentIndex(), 3);
+    // Alt+F is the File menu's, not the Favorites tab's.
+    auto *file = main->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    QTimer::singleShot(0, file, [file] { file->close(); });
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(main->optionsTabs()->currentIndex(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
