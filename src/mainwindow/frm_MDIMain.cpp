@@ -309,6 +309,7 @@ void frm_MDIMain::Form_Load()
     show();
     QApplication::restoreOverrideCursor();
     QApplication::processEvents();
+    m_toolPages->buildHiddenPages();
 }
 
 void frm_MDIMain::setAlwaysOnTop(bool onTop)

@@ -26,17 +26,26 @@ template<typename Content> Content *install(frm_MDIMain *main, const char *pageN
 } // namespace
 
 ToolPages::ToolPages(frm_MDIMain *main)
-    : QObject(main), m_main(main), m_harmonies(install<HarmonyPage>(main, "pctOptBox1")),
-      m_shades(install<ShadesPage>(main, "pctOptBox3")),
-      m_common(install<CommonColorsPage>(main, "pctOptBox4")),
-      m_webSafe(install<WebSafePage>(main, "pctToolBox2")),
-      m_matching(install<MatchingPalettePage>(main, "pctToolBox3"))
+    : QObject(main), m_main(main), m_harmonies(install<HarmonyPage>(main, "pctOptBox1"))
 {
+}
+
+void ToolPages::buildHiddenPages()
+{
+    if (m_shades)
+        return;
+    m_shades = install<ShadesPage>(m_main, "pctOptBox3");
+    m_common = install<CommonColorsPage>(m_main, "pctOptBox4");
+    m_webSafe = install<WebSafePage>(m_main, "pctToolBox2");
+    m_matching = install<MatchingPalettePage>(m_main, "pctToolBox3");
+    DoSyncDesktop();
 }
 
 void ToolPages::DoSyncDesktop()
 {
     m_harmonies->regenerate();
-    m_shades->FillShades();
-    m_matching->SyncMatchSliders();
+    if (m_shades) {
+        m_shades->FillShades();
+        m_matching->SyncMatchSliders();
+    }
 }

@@ -16,9 +16,16 @@ class ToolPages : public QObject {
     Q_OBJECT
 
 public:
-    // Builds the pages into the main window's tab strips (pctOptBox1..4,
-    // pctToolBox0..4, found by object name).
+    // Builds the harmonies page, the one shown at start, into the main
+    // window's tab strips (pages found by object name: pctOptBox1..4,
+    // pctToolBox0..4).
     explicit ToolPages(frm_MDIMain *main);
+
+    // Builds the pages behind the other tabs. Start-up calls it right after
+    // the main window's first frame, so that frame is not kept waiting for
+    // pages nobody sees yet; it runs before any input is handled. Calling it
+    // again does nothing.
+    void buildHiddenPages();
 
     // The "ActiveColorChanged" refresh, in this order: harmonies, shades,
     // matching sliders (and, later, the colour designer). Nothing else.
@@ -33,8 +40,8 @@ public:
 private:
     frm_MDIMain *m_main;
     HarmonyPage *m_harmonies;
-    ShadesPage *m_shades;
-    CommonColorsPage *m_common;
-    WebSafePage *m_webSafe;
-    MatchingPalettePage *m_matching;
+    ShadesPage *m_shades = nullptr;
+    CommonColorsPage *m_common = nullptr;
+    WebSafePage *m_webSafe = nullptr;
+    MatchingPalettePage *m_matching = nullptr;
 };
