@@ -1,4 +1,5 @@
 #include "mainwindow/ColorDrag.h"
+#include "mainwindow/QtColors.h"
 
 #include <QColor>
 #include <QDataStream>
@@ -14,12 +15,6 @@
 namespace ColorDrag {
 
 namespace {
-
-QColor toQColor(ColorValue c)
-{
-    const RGBColor rgb = ColorToRGB(c);
-    return QColor(rgb.R, rgb.G, rgb.B);
-}
 
 // The colour a source yields for a drop, by its kind.
 ColorValue colorOf(const Source &source)

@@ -1,4 +1,5 @@
 #include "mainwindow/ColorGrid.h"
+#include "mainwindow/QtColors.h"
 
 #include "mainwindow/ColorDrag.h"
 
@@ -11,12 +12,6 @@
 namespace {
 
 constexpr int kColorRole = Qt::UserRole + 1;
-
-QColor toQColor(ColorValue c)
-{
-    const RGBColor rgb = ColorToRGB(c);
-    return QColor(rgb.R, rgb.G, rgb.B);
-}
 
 // Paints a cell as its colour only: no selection tint, no text, and a frame
 // in the colour's contrast colour around the current cell when asked to.

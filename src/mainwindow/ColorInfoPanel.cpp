@@ -3,6 +3,7 @@
 #include "app/PlatformServices.h"
 #include "app/Twips.h"
 #include "mainwindow/ColorFormats.h"
+#include "mainwindow/QtColors.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -86,9 +87,8 @@ bool ColorInfoPanel::UpdateColorInfo(ColorValue color)
     for (int row = 0; row < ColorFormats::kInfoRows; ++row)
         m_flxColorInfo->item(row, 1)->setText(values[row]);
     m_flxColorInfo->setUpdatesEnabled(true);
-    const RGBColor rgb = ColorToRGB(color);
     QPalette palette = m_lblSelColor->palette();
-    palette.setColor(QPalette::Window, QColor(rgb.R, rgb.G, rgb.B));
+    palette.setColor(QPalette::Window, toQColor(color));
     m_lblSelColor->setPalette(palette);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/ColorSwatch.h"
 
 #include "mainwindow/ColorDrag.h"
+#include "mainwindow/QtColors.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -29,8 +30,7 @@ QSize ColorSwatch::sizeHint() const
 void ColorSwatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const RGBColor rgb = ColorToRGB(m_color);
-    painter.fillRect(rect(), QColor(rgb.R, rgb.G, rgb.B));
+    painter.fillRect(rect(), toQColor(m_color));
     // A hairline keeps white and very light swatches visible on light pages.
     painter.setPen(QColor(0, 0, 0, 60));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

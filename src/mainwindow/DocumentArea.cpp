@@ -1,17 +1,9 @@
 #include "mainwindow/DocumentArea.h"
 
+#include "mainwindow/QtColors.h"
+
 #include <QMdiSubWindow>
 #include <QPainter>
-
-namespace {
-
-QColor toQColor(ColorValue c)
-{
-    const RGBColor rgb = ColorToRGB(c);
-    return QColor(rgb.R, rgb.G, rgb.B);
-}
-
-} // namespace
 
 DocumentArea::DocumentArea(QWidget *parent) : QMdiArea(parent)
 {

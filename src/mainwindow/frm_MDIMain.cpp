@@ -14,6 +14,7 @@
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/MdiChild.h"
 #include "mainwindow/PaletteCommands.h"
+#include "mainwindow/ReadoutBox.h"
 #include "palette/ColorTexts.h"
 #include "palette/frmPalette.h"
 #include "tools/ToolPages.h"
@@ -263,11 +264,7 @@ void frm_MDIMain::buildStatusStrip()
     // Boxes 0, 1, 2 from left to right at the right end, 1215 twips apart.
     const int pitch = twipsToPixels(1215, this);
     for (int box = 0; box < 3; ++box) {
-        auto *text = new QLineEdit;
-        text->setObjectName(QStringLiteral("txtPanel%1").arg(box));
-        text->setReadOnly(true);
-        text->setAlignment(Qt::AlignCenter);
-        text->setFocusPolicy(Qt::ClickFocus);
+        QLineEdit *text = createReadoutBox(QStringLiteral("txtPanel%1").arg(box));
         text->setFixedWidth(pitch - strip->layout()->spacing());
         strip->addPermanentWidget(text);
         m_txtPanel[box] = text;

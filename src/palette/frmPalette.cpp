@@ -7,6 +7,7 @@
 #include "mainwindow/AppIcons.h"
 #include "mainwindow/ColorDrag.h"
 #include "mainwindow/ColorGrid.h"
+#include "mainwindow/ReadoutBox.h"
 #include "mainwindow/frm_MDIMain.h"
 #include "palette/ColorTexts.h"
 
@@ -81,11 +82,7 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
     readouts->setContentsMargins(0, 0, 0, 0);
     readouts->setSpacing(4);
     for (int box = 0; box < 3; ++box) {
-        auto *text = new QLineEdit;
-        text->setObjectName(QStringLiteral("txtPanel%1").arg(box));
-        text->setReadOnly(true);
-        text->setAlignment(Qt::AlignCenter);
-        text->setFocusPolicy(Qt::ClickFocus);
+        QLineEdit *text = createReadoutBox(QStringLiteral("txtPanel%1").arg(box));
         readouts->addWidget(text);
         m_txtPanel[box] = text;
     }
