@@ -265,7 +265,7 @@ void frm_MDIMain::buildStatusStrip()
     const int pitch = twipsToPixels(1215, this);
     for (int box = 0; box < 3; ++box) {
         QLineEdit *text = createReadoutBox(QStringLiteral("txtPanel%1").arg(box));
-        text->setFixedWidth(pitch - strip->layout()->spacing());
+        text->setFixedWidth(qMax(pitch - strip->layout()->spacing(), text->minimumWidth()));
         strip->addPermanentWidget(text);
         m_txtPanel[box] = text;
     }

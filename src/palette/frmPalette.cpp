@@ -115,6 +115,8 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
     const int frame = 2 * m_flxGrid->frameWidth();
     m_flxGrid->setMinimumSize(
         kPaletteCols * cell.width() + frame, kPaletteRows * cell.height() + frame);
+    // Wide enough for every toolbar button; the grid's cells grow to match.
+    m_tbrPalette->setMinimumWidth(m_tbrPalette->sizeHint().width());
 }
 
 frmPalette::~frmPalette()
