@@ -108,6 +108,8 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Init();
     m_model.SelectCell(0, 0);
+    // The readouts always describe the current cell, also before any change.
+    SelectionChanged(m_model.shownColor(0, 0));
     QApplication::restoreOverrideCursor();
 
     const QSize cell = baseCellSize(this);
