@@ -108,8 +108,10 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Init();
     m_model.SelectCell(0, 0);
-    // The readouts always describe the current cell, also before any change.
-    SelectionChanged(m_model.shownColor(0, 0));
+    // The readouts always describe the current cell, also before any change;
+    // the main window's boxes keep showing the active colour until the user
+    // selects a cell.
+    showReadouts(::SelectionChanged(m_model.shownColor(0, 0)));
     QApplication::restoreOverrideCursor();
 
     const QSize cell = baseCellSize(this);
@@ -205,11 +207,16 @@ void frmPalette::showCell(int row, int col)
 void frmPalette::SelectionChanged(ColorValue color)
 {
     const ColorTexts texts = ::SelectionChanged(color);
+    showReadouts(texts);
+    if (m_main)
+        m_main->setStatusTexts(texts);
+}
+
+void frmPalette::showReadouts(const ColorTexts &texts)
+{
     m_txtPanel[0]->setText(texts.decimal);
     m_txtPanel[1]->setText(texts.ampersandHex);
     m_txtPanel[2]->setText(texts.web);
-    if (m_main)
-        m_main->setStatusTexts(texts);
 }
 
 QString frmPalette::readout(int box) const

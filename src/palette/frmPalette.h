@@ -7,6 +7,7 @@
 #include <array>
 
 class ColorGrid;
+struct ColorTexts;
 class QLineEdit;
 class QToolBar;
 class frm_MDIMain;
@@ -72,6 +73,7 @@ private:
     void ResetGrid();
     void showCell(int row, int col);
     void SelectionChanged(ColorValue color);
+    void showReadouts(const ColorTexts &texts);
     void cMsgServer_Notification(const QString &sMsg);
     void flxGrid_Pressed(int row, int col, Qt::MouseButton button);
     void flxGrid_MouseUp(int row, int col, Qt::MouseButton button, const QPoint &globalPos);

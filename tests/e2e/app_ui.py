@@ -35,9 +35,11 @@ TRIAD_SWATCHES = ((69, 272), (90, 272))
 # (File > New Palette or File > Open Palette... after start-up).
 FIRST_PALETTE_GRID = (145, 124)
 SECOND_PALETTE_GRID = (173, 257)
-# Palette cells: 36 pixels high and 36 x 1600 / 1200 = 48 pixels wide on the
-# test display, each pitch including the one-pixel grid line.
-PALETTE_CELL_PITCH = (48, 36)
+# Palette cells: 36 pixels high, and at least 36 x 1600 / 1200 = 48 pixels
+# wide on the test display (wider when the window is wider than its grid),
+# each pitch including the one-pixel grid line. The width is measured.
+PALETTE_CELL_HEIGHT = 36
+PALETTE_CELL_WIDTHS = range(48, 73)
 PALETTE_SIZE = 4
 
 WEB_SAFE_LEVELS = (0, 51, 102, 153, 204, 255)
@@ -106,12 +108,13 @@ def expect_pixel(h, window, point, color_value, what, radius=2, timeout=10):
 class PaletteGrid:
     """The 4 x 4 grid of a palette window as it appears on the screen."""
 
-    def __init__(self, left, top):
+    def __init__(self, left, top, width):
         self.left = left  # screen pixels, interior of cell (0, 0)
         self.top = top
+        self.width = width  # column pitch in pixels
 
     def cell_centre(self, row, column):
-        width, height = PALETTE_CELL_PITCH
+        width, height = self.width, PALETTE_CELL_HEIGHT
         return (self.left + width * column + (width - 1) // 2,
                 self.top + height * row + (height - 1) // 2)
 
@@ -129,11 +132,12 @@ class PaletteGrid:
         return rgb if shot.area_is(x, y, rgb, radius=4) else None
 
 
-def _grid_at(shot, left, top):
+def _grid_at(shot, left, top, width):
     """Whether the inner grid lines of a palette grid whose cell (0, 0)
-    starts at (left, top) are where they should be: one colour along every
-    line, and a different one on both sides of each line."""
-    width, height = PALETTE_CELL_PITCH
+    starts at (left, top) with columns `width` apart are where they should
+    be: one colour along every line, and a different one on both sides of
+    each line."""
+    height = PALETTE_CELL_HEIGHT
     try:
         line = shot.pixel(left + width - 1, top + height // 2)
         for k in range(1, PALETTE_SIZE):
@@ -161,8 +165,9 @@ def find_palette_grid(h, window, expected, search=12):
     offsets = sorted(((dx, dy) for dx in range(-search, search + 1)
                       for dy in range(-search, search + 1)), key=lambda d: abs(d[0]) + abs(d[1]))
     for dx, dy in offsets:
-        if _grid_at(shot, ex + dx, ey + dy):
-            return PaletteGrid(ex + dx, ey + dy)
+        for width in PALETTE_CELL_WIDTHS:
+            if _grid_at(shot, ex + dx, ey + dy, width):
+                return PaletteGrid(ex + dx, ey + dy, width)
     return None
 
 
