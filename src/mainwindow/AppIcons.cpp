@@ -318,6 +318,13 @@ public:
         return pixmap;
     }
 
+    // Window managers take every listed size of a window icon; a few small
+    // ones keep start-up from drawing a 256-pixel wheel nobody sees.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return { QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48) };
+    }
+
     QIconEngine *clone() const override { return new VectorIconEngine(m_kind); }
 
 private:
