@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HttpReply.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -13,8 +15,7 @@ class QWidget;
 // QDesktopServices or the network directly; they call PlatformServices::get().
 // Tests install a scripted double (tests/support/FakePlatformServices) that
 // records calls and returns prepared answers, so no modal window ever opens.
-class PlatformServices
-{
+class PlatformServices {
 public:
     enum class Icon { None, Information, Question, Exclamation, Critical };
 
@@ -25,23 +26,20 @@ public:
 
     struct FileDialogRequest {
         QString title;
-        QStringList filters;   // "Tint Wright Palettes (*.twp)", ...; first is selected
-        QString startFolder;   // empty: the toolkit's choice
+        QStringList filters; // "Tint Wright Palettes (*.twp)", ...; first is selected
+        QString startFolder; // empty: the toolkit's choice
         QString defaultSuffix; // without the dot, e.g. "twp"
-        bool save = false;     // save dialog when true, open dialog otherwise
+        bool save = false; // save dialog when true, open dialog otherwise
     };
 
-    struct HttpReply {
-        bool ok = false;
-        QString body;  // the reply as text when ok
-        QString error; // the reason when not ok
-    };
+    using HttpReply = ::HttpReply;
 
     virtual ~PlatformServices() = default;
 
     // Modal message box; title empty means the application's title.
-    virtual Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
-                              const QString &title = {}) = 0;
+    virtual Answer messageBox(
+        QWidget *parent, const QString &text, Buttons buttons, Icon icon, const QString &title = {})
+        = 0;
     virtual void beep() = 0;
     // The chosen path, or empty text when the user cancelled.
     virtual QString fileDialog(QWidget *parent, const FileDialogRequest &request) = 0;

@@ -1,5 +1,8 @@
 #include "app/QtPlatformServices.h"
 
+#include "app/HttpClient.h"
+#include "app/HttpModule.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -8,8 +11,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -64,12 +65,11 @@ PlatformServices::Answer fromQt(int button)
 
 } // namespace
 
-PlatformServices::Answer QtPlatformServices::messageBox(QWidget *parent, const QString &text,
-                                                        Buttons buttons, Icon icon,
-                                                        const QString &title)
+PlatformServices::Answer QtPlatformServices::messageBox(
+    QWidget *parent, const QString &text, Buttons buttons, Icon icon, const QString &title)
 {
     QMessageBox box(toQt(icon), title.isEmpty() ? QApplication::applicationDisplayName() : title,
-                    text, toQt(buttons), parent);
+        text, toQt(buttons), parent);
     return fromQt(box.exec());
 }
 
@@ -139,23 +139,8 @@ void QtPlatformServices::openUrl(const QUrl &url)
 
 PlatformServices::HttpReply QtPlatformServices::httpGet(const QUrl &url, int timeoutMs)
 {
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    request.setTransferTimeout(timeoutMs);
-    QNetworkReply *reply = manager.get(request);
-    // The transfer is synchronous by design; only network events are let
-    // through so that no user input is handled half-way.
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-
     HttpReply result;
-    if (reply->error() == QNetworkReply::NoError) {
-        result.ok = true;
-        result.body = QString::fromUtf8(reply->readAll());
-    } else {
-        result.error = reply->errorString();
-    }
-    reply->deleteLater();
+    if (HttpClient *client = HttpModule::client(&result.error))
+        result = client->get(url, timeoutMs);
     return result;
 }

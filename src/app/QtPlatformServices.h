@@ -2,12 +2,11 @@
 
 #include "app/PlatformServices.h"
 
-// The real services, over Qt's widgets, GUI and network modules.
-class QtPlatformServices : public PlatformServices
-{
+// The real services, over Qt's widgets and GUI modules and the HTTP module.
+class QtPlatformServices : public PlatformServices {
 public:
     Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
-                      const QString &title = {}) override;
+        const QString &title = {}) override;
     void beep() override;
     QString fileDialog(QWidget *parent, const FileDialogRequest &request) override;
     QPoint cursorPos() override;

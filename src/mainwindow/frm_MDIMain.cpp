@@ -303,8 +303,11 @@ void frm_MDIMain::Form_Load()
     ContextColor = GetSettingInt(SettingsKeys::BackColor);
     mnuSetAsBackGround_Click();
 
-    show();
+    // The busy pointer goes as the window appears, just before its native
+    // window exists: a window created under it would load the pointer theme's
+    // busy animation (megabytes for common themes) only to drop it at once.
     QApplication::restoreOverrideCursor();
+    show();
     QApplication::processEvents();
     m_toolPages->buildHiddenPages();
 }
