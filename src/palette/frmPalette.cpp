@@ -470,10 +470,17 @@ void frmPalette::layoutGrid()
     // Cells grow with the window but never below their base size.
     const QSize base = baseCellSize(this);
     const int frame = 2 * m_flxGrid->frameWidth();
-    const int width = qMax(base.width(), (m_flxGrid->width() - frame) / kPaletteCols);
-    const int height = qMax(base.height(), (m_flxGrid->height() - frame) / kPaletteRows);
+    const QSize inside = m_flxGrid->size() - QSize(frame, frame);
+    const int width = qMax(base.width(), inside.width() / kPaletteCols);
+    const int height = qMax(base.height(), inside.height() / kPaletteRows);
     m_flxGrid->setUpdatesEnabled(false);
     m_flxGrid->setCellSize(width, height);
+    // The last column and row take the few pixels the division leaves, so
+    // the cells fill the grid without a sliver at its edges.
+    m_flxGrid->setColumnWidth(
+        kPaletteCols - 1, qMax(width, inside.width() - (kPaletteCols - 1) * width));
+    m_flxGrid->setRowHeight(
+        kPaletteRows - 1, qMax(height, inside.height() - (kPaletteRows - 1) * height));
     m_flxGrid->setUpdatesEnabled(true);
 }
 

@@ -39,6 +39,8 @@ private slots:
     void dropsTakeColourByKind();
     void openingUnreadableFileShowsWhyAndLeavesNoWindow();
     void rightClickOnEmptyCellOffersWhiteAndErase();
+    void cellsFillTheGrid_data();
+    void cellsFillTheGrid();
 
 private:
     frmPalette *newPalette();
@@ -336,6 +338,34 @@ void TestFrmPalette::rightClickOnEmptyCellOffersWhiteAndErase()
     menu->mnuEraseColor->trigger();
     QCOMPARE(palette->GetColor(2, 2), kEmptyCell);
     QCOMPARE(grid->cellColor(2, 2), kWhite);
+}
+
+void TestFrmPalette::cellsFillTheGrid_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("base size") << QSize();
+    QTest::newRow("widths not divisible by four") << QSize(403, 398);
+    QTest::newRow("one pixel more") << QSize(404, 399);
+    QTest::newRow("wide and short") << QSize(777, 300);
+}
+
+// Whatever the window's size, the cells cover the grid: no sliver of
+// background at its right or bottom edge.
+void TestFrmPalette::cellsFillTheGrid()
+{
+    QFETCH(QSize, size);
+    frmPalette *palette = newPalette();
+    if (size.isValid())
+        palette->parentWidget()->resize(size);
+    ColorGrid *grid = palette->grid();
+    int width = 0;
+    for (int column = 0; column < grid->columnCount(); ++column)
+        width += grid->columnWidth(column);
+    int height = 0;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        height += grid->rowHeight(row);
+    QCOMPARE(width, grid->viewport()->width());
+    QCOMPARE(height, grid->viewport()->height());
 }
 
 QTEST_MAIN(TestFrmPalette)
