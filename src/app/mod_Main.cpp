@@ -7,6 +7,7 @@
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "help/frm_Tip.h"
+#include "mainwindow/TintwrightStyle.h"
 #include "mainwindow/frm_MDIMain.h"
 
 #include <QApplication>
@@ -75,6 +76,7 @@ int Main(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Tintwright"));
     QApplication::setOrganizationName(QStringLiteral("Tintwright"));
+    QApplication::setStyle(new TintwrightStyle(QApplication::style()->name()));
     frm_MDIMain *main = Startup();
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
     const int result = main->isVisible() ? app.exec() : 0;

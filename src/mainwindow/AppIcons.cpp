@@ -223,6 +223,22 @@ void drawAddTo(QPainter &p, bool toNew)
     p.drawLine(QPointF(14.8, 17.5), QPointF(20.2, 17.5));
 }
 
+// Two chevrons: the "more" button of a tool bar or menu bar that is too
+// short for all its items; pointing right, or down when `down`.
+void drawMore(QPainter &p, bool down)
+{
+    p.save();
+    if (down) {
+        p.translate(24, 0);
+        p.rotate(90);
+    }
+    p.setPen(inkPen(2.0));
+    p.setBrush(Qt::NoBrush);
+    for (const qreal x : { 6.0, 12.5 })
+        p.drawPolyline(QPolygonF({ QPointF(x, 6.5), QPointF(x + 5.5, 12), QPointF(x, 17.5) }));
+    p.restore();
+}
+
 void drawApp(QPainter &p)
 {
     // A colour wheel of twelve segments around a white core.
@@ -278,6 +294,10 @@ void paintKind(QPainter &p, Kind kind)
         return drawAddTo(p, true);
     case Kind::AddToCurrentPalette:
         return drawAddTo(p, false);
+    case Kind::MoreHorizontal:
+        return drawMore(p, false);
+    case Kind::MoreVertical:
+        return drawMore(p, true);
     }
 }
 

@@ -27,6 +27,8 @@ enum class Kind {
     Clear,
     AddToNewPalette,
     AddToCurrentPalette,
+    MoreHorizontal, // the extension button of a bar too short for its items
+    MoreVertical,
 };
 
 QIcon icon(Kind kind);
