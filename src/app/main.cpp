@@ -1,13 +1,16 @@
-#include "app/FontWarmup.h"
+#include "app/StartupWorker.h"
 #include "app/mod_Main.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    // Overlaps with the application's connection to the display.
-    FontWarmup fonts;
+    // Loads the font configuration while the application connects to the
+    // display; later draws the first frame's artwork while the window is built.
+    StartupWorker worker;
     QApplication app(argc, argv);
-    fonts.wait();
-    return mod_Main::Main(app);
+    worker.waitForFonts();
+    const int result = mod_Main::Main(app, &worker);
+    worker.finish();
+    return result;
 }

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "app/StartupProbe.h"
+#include "app/StartupWorker.h"
 #include "app/frm_Splash.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <cstdlib>
 #include <ctime>
@@ -72,11 +74,18 @@ frm_MDIMain *Startup(int splashMinimumMs)
     return main;
 }
 
-int Main(QApplication &app)
+int Main(QApplication &app, StartupWorker *worker)
 {
     QApplication::setApplicationName(QStringLiteral("Tintwright"));
     QApplication::setOrganizationName(QStringLiteral("Tintwright"));
     QApplication::setStyle(new TintwrightStyle(QApplication::style()->name()));
+    if (worker) {
+        const ColorValue background = GetSettingInt(SettingsKeys::BackColor);
+        const qreal ratio = QGuiApplication::primaryScreen()
+            ? QGuiApplication::primaryScreen()->devicePixelRatio()
+            : 1.0;
+        worker->post([background, ratio] { frm_MDIMain::prerenderArtwork(background, ratio); });
+    }
     frm_MDIMain *main = Startup();
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
     const int result = main->isVisible() ? app.exec() : 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class StartupWorker;
 class frm_MDIMain;
 
 // The program's start-up and shut-down order. Start-up brings the main window
@@ -16,7 +17,8 @@ inline constexpr int kSplashMinimumMs = 1000;
 // user closed it during the splash. The caller owns it.
 frm_MDIMain *Startup(int splashMinimumMs = kSplashMinimumMs);
 
-// Start-up, then the event loop until the main window has closed.
-int Main(QApplication &app);
+// Start-up, then the event loop until the main window has closed. Artwork of
+// the first frame is drawn on `worker` when there is one.
+int Main(QApplication &app, StartupWorker *worker = nullptr);
 
 } // namespace mod_Main

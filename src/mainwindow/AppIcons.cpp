@@ -6,6 +6,10 @@
 #include <QPixmap>
 #include <QPixmapCache>
 
+#include <map>
+#include <mutex>
+#include <tuple>
+
 namespace AppIcons {
 
 namespace {
@@ -301,22 +305,64 @@ void paintKind(QPainter &p, Kind kind)
     }
 }
 
+void paintIcon(QPainter &painter, Kind kind, const QRect &rect, QIcon::Mode mode)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal side = qMin(rect.width(), rect.height());
+    painter.translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+    painter.scale(side / 24.0, side / 24.0);
+    if (mode == QIcon::Disabled)
+        painter.setOpacity(0.35);
+    paintKind(painter, kind);
+    painter.restore();
+}
+
+// Images drawn ahead of need (prerender()), each taken once by the engine,
+// which from then on keeps its pixmap in QPixmapCache.
+class PrerenderedImages {
+public:
+    void put(Kind kind, const QSize &deviceSize, QIcon::Mode mode, QImage image)
+    {
+        std::lock_guard lock(m_mutex);
+        m_images[key(kind, deviceSize, mode)] = std::move(image);
+    }
+
+    QImage take(Kind kind, const QSize &deviceSize, QIcon::Mode mode)
+    {
+        std::lock_guard lock(m_mutex);
+        const auto found = m_images.find(key(kind, deviceSize, mode));
+        if (found == m_images.end())
+            return {};
+        QImage image = std::move(found->second);
+        m_images.erase(found);
+        return image;
+    }
+
+private:
+    using Key = std::tuple<int, int, int, int>;
+    static Key key(Kind kind, const QSize &size, QIcon::Mode mode)
+    {
+        return { int(kind), size.width(), size.height(), int(mode) };
+    }
+
+    std::mutex m_mutex;
+    std::map<Key, QImage> m_images;
+};
+
+PrerenderedImages &prerendered()
+{
+    static PrerenderedImages images;
+    return images;
+}
+
 class VectorIconEngine : public QIconEngine {
 public:
     explicit VectorIconEngine(Kind kind) : m_kind(kind) { }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        const qreal side = qMin(rect.width(), rect.height());
-        painter->translate(
-            rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
-        painter->scale(side / 24.0, side / 24.0);
-        if (mode == QIcon::Disabled)
-            painter->setOpacity(0.35);
-        paintKind(*painter, m_kind);
-        painter->restore();
+        paintIcon(*painter, m_kind, rect, mode);
     }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
@@ -327,14 +373,22 @@ public:
     QPixmap scaledPixmap(
         const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
+        Q_UNUSED(state);
         const QSize device = size * scale;
-        QPixmap pixmap(device);
-        pixmap.fill(Qt::transparent);
-        {
-            QPainter painter(&pixmap);
-            paint(&painter, QRect(QPoint(0, 0), device), mode, state);
+        const QString cacheKey = QStringLiteral("tw-icon-%1-%2x%3-%4-%5")
+                                     .arg(int(m_kind))
+                                     .arg(device.width())
+                                     .arg(device.height())
+                                     .arg(int(mode))
+                                     .arg(scale);
+        QPixmap pixmap;
+        if (!QPixmapCache::find(cacheKey, &pixmap)) {
+            QImage image = prerendered().take(m_kind, device, mode);
+            pixmap = QPixmap::fromImage(
+                image.isNull() ? render(m_kind, device, mode) : std::move(image));
+            pixmap.setDevicePixelRatio(scale);
+            QPixmapCache::insert(cacheKey, pixmap);
         }
-        pixmap.setDevicePixelRatio(scale);
         return pixmap;
     }
 
@@ -356,6 +410,26 @@ private:
 QIcon icon(Kind kind)
 {
     return QIcon(new VectorIconEngine(kind));
+}
+
+QImage render(Kind kind, const QSize &deviceSize, QIcon::Mode mode)
+{
+    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintIcon(painter, kind, QRect(QPoint(0, 0), deviceSize), mode);
+    return image;
+}
+
+void prerender(const QList<Kind> &kinds, const QList<QSize> &sizes, qreal devicePixelRatio)
+{
+    for (const Kind kind : kinds) {
+        for (const QSize &size : sizes) {
+            const QSize device = size * devicePixelRatio;
+            for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Disabled })
+                prerendered().put(kind, device, mode, render(kind, device, mode));
+        }
+    }
 }
 
 } // namespace AppIcons

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+#include <QList>
 
 // The program's icons, drawn as vector shapes at whatever size and device
 // pixel ratio they are asked for, so they stay crisp on any display.
@@ -32,5 +34,15 @@ enum class Kind {
 };
 
 QIcon icon(Kind kind);
+
+// Draws `kind` into an image of `deviceSize` pixels (transparent around the
+// shape). Safe on any thread.
+QImage render(Kind kind, const QSize &deviceSize, QIcon::Mode mode);
+
+// Draws each of `kinds` at each of `sizes` (logical pixels) for a display of
+// `devicePixelRatio`, in the normal and the disabled look, ahead of need; the
+// icons take these images the first time they are asked for those sizes.
+// Safe on any thread: start-up calls it on its worker thread.
+void prerender(const QList<Kind> &kinds, const QList<QSize> &sizes, qreal devicePixelRatio);
 
 } // namespace AppIcons

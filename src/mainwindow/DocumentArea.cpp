@@ -2,8 +2,13 @@
 
 #include "mainwindow/QtColors.h"
 
+#include <QFontMetricsF>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QtMath>
+
+#include <mutex>
+#include <utility>
 
 DocumentArea::DocumentArea(QWidget *parent) : QMdiArea(parent)
 {
@@ -19,13 +24,6 @@ void DocumentArea::setBackgroundColor(ColorValue color)
     m_backgroundColor = color;
     viewport()->update();
     emit backgroundColorChanged(color);
-}
-
-void DocumentArea::paintEvent(QPaintEvent *)
-{
-    QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), toQColor(m_backgroundColor));
-    drawProductLogo(painter, viewport()->rect(), m_backgroundColor);
 }
 
 QList<QMdiSubWindow *> DocumentArea::normalWindows() const
@@ -88,18 +86,63 @@ void DocumentArea::arrangeIcons()
     }
 }
 
-void drawProductLogo(QPainter &painter, const QRectF &area, ColorValue background)
+namespace {
+
+// Sizes of the logo's parts as fractions of its side: the wheel's top is
+// kWheelTop above the area's centre, the name's box starts kNameTop below it
+// and is kNameHeight high.
+constexpr qreal kWheelTop = 0.7;
+constexpr qreal kNameTop = 0.38;
+constexpr qreal kNameHeight = 0.34;
+
+QFont logoFont(int side)
+{
+    QFont font;
+    font.setPixelSize(qRound(side * 0.24));
+    font.setWeight(QFont::DemiBold);
+    font.setLetterSpacing(QFont::PercentageSpacing, 104);
+    return font;
+}
+
+// A logo drawn ahead of need (prerenderProductLogo), taken once by the first
+// document area that shows a logo of the same side, background and scale.
+struct PrerenderedLogo {
+    std::mutex mutex;
+    QImage image;
+    int side = 0;
+    ColorValue background = 0;
+};
+
+PrerenderedLogo &prerenderedLogo()
+{
+    static PrerenderedLogo logo;
+    return logo;
+}
+
+} // namespace
+
+int productLogoSide(const QSize &area)
 {
     const qreal side = qMin<qreal>(160, qMin(area.width(), area.height()) * 0.4);
-    if (side < 24)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QColor ink = toQColor(GetContrastColor(background));
+    return side < 24 ? 0 : qRound(side);
+}
 
+QImage renderProductLogo(int side, ColorValue background, qreal devicePixelRatio)
+{
+    const QFont font = logoFont(side);
+    const qreal nameWidth = QFontMetricsF(font).horizontalAdvance(QStringLiteral("Tintwright"));
+    const QSizeF size(qCeil(qMax<qreal>(side, nameWidth) + 2),
+        qCeil(side * (kWheelTop + kNameTop + kNameHeight)));
+    QImage image((size * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal centreX = size.width() / 2;
     // A faint wheel above the product name, like a watermark.
     painter.setOpacity(0.22);
-    const QRectF wheel(area.center().x() - side / 2, area.center().y() - side * 0.7, side, side);
+    const QRectF wheel(centreX - side / 2.0, 0, side, side);
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 12; ++i) {
         painter.setBrush(QColor::fromHsv(i * 30, 210, 230));
@@ -110,13 +153,52 @@ void drawProductLogo(QPainter &painter, const QRectF &area, ColorValue backgroun
     painter.drawEllipse(wheel.center(), side * 0.22, side * 0.22);
 
     painter.setOpacity(0.3);
-    QFont font = painter.font();
-    font.setPixelSize(qRound(side * 0.24));
-    font.setWeight(QFont::DemiBold);
-    font.setLetterSpacing(QFont::PercentageSpacing, 104);
     painter.setFont(font);
-    painter.setPen(ink);
-    const QRectF text(area.left(), wheel.bottom() + side * 0.08, area.width(), side * 0.34);
-    painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Tintwright"));
-    painter.restore();
+    painter.setPen(toQColor(GetContrastColor(background)));
+    const QRectF name(0, side * (kWheelTop + kNameTop), size.width(), side * kNameHeight);
+    painter.drawText(name, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Tintwright"));
+    return image;
+}
+
+void prerenderProductLogo(int side, ColorValue background, qreal devicePixelRatio)
+{
+    QImage image = renderProductLogo(side, background, devicePixelRatio);
+    PrerenderedLogo &logo = prerenderedLogo();
+    std::lock_guard lock(logo.mutex);
+    logo.image = std::move(image);
+    logo.side = side;
+    logo.background = background;
+}
+
+void DocumentArea::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), toQColor(m_backgroundColor));
+    const int side = productLogoSide(viewport()->size());
+    if (side == 0)
+        return;
+    const qreal scale = viewport()->devicePixelRatioF();
+    if (m_logo.isNull() || m_logoSide != side || m_logoBackground != m_backgroundColor
+        || m_logo.devicePixelRatio() != scale) {
+        m_logo = takePrerenderedLogo(side, m_backgroundColor, scale);
+        if (m_logo.isNull())
+            m_logo = renderProductLogo(side, m_backgroundColor, scale);
+        m_logoSide = side;
+        m_logoBackground = m_backgroundColor;
+    }
+    const QSizeF logo = m_logo.deviceIndependentSize();
+    const QPointF centre = QRectF(viewport()->rect()).center();
+    painter.drawImage(
+        QPointF(qRound(centre.x() - logo.width() / 2), qRound(centre.y() - side * kWheelTop)),
+        m_logo);
+}
+
+QImage DocumentArea::takePrerenderedLogo(int side, ColorValue background, qreal scale)
+{
+    PrerenderedLogo &logo = prerenderedLogo();
+    std::lock_guard lock(logo.mutex);
+    if (logo.image.isNull() || logo.side != side || logo.background != background
+        || logo.image.devicePixelRatio() != scale)
+        return {};
+    return std::exchange(logo.image, QImage());
 }

@@ -2,6 +2,7 @@
 
 #include "core/mod_ColorConversion.h"
 
+#include <QImage>
 #include <QMdiArea>
 
 // The main window's document area: palette and preview windows live here,
@@ -32,9 +33,27 @@ private:
     QList<QMdiSubWindow *> normalWindows() const;
     void tile(Qt::Orientation orientation);
 
+    static QImage takePrerenderedLogo(int side, ColorValue background, qreal scale);
+
     ColorValue m_backgroundColor = kWhite;
+    // The logo as last drawn, redrawn when its side, background or scale change.
+    QImage m_logo;
+    int m_logoSide = 0;
+    ColorValue m_logoBackground = kWhite;
 };
 
-// Draws the product logo (a colour wheel and the product name) centred in
-// `area`, in a tone that stays visible over `background`.
-void drawProductLogo(QPainter &painter, const QRectF &area, ColorValue background);
+// The product logo shown in the middle of the document area: a colour wheel
+// over the product name, in a tone that stays visible over the background.
+
+// The wheel's side in logical pixels for an area of `area`: 40 % of its
+// shorter edge, at most 160; 0 when the area is too small to show a logo.
+int productLogoSide(const QSize &area);
+
+// The logo for a wheel of `side`, over `background`, as an image of that
+// device pixel ratio (transparent around the drawing). Safe on any thread.
+QImage renderProductLogo(int side, ColorValue background, qreal devicePixelRatio);
+
+// Draws the logo ahead of need (start-up does it on its worker thread); the
+// first document area that shows a logo of the same side, background and
+// ratio takes it instead of drawing one.
+void prerenderProductLogo(int side, ColorValue background, qreal devicePixelRatio);

@@ -54,6 +54,29 @@ QString mnemonicLetter(const QString &caption)
     return QKeySequence::mnemonic(caption).toString().right(1).toUpper();
 }
 
+struct ToolBarButton {
+    const char *key; // nullptr: a separator
+    AppIcons::Kind icon;
+    const char *menuItem; // the menu command the button stands for
+};
+
+const ToolBarButton kToolBarButtons[] = {
+    { "New", AppIcons::Kind::NewPalette, "mnuFileNew" },
+    { "Open", AppIcons::Kind::OpenPalette, "mnuFileOpen" },
+    { "Save", AppIcons::Kind::SavePalette, "mnuFileSave" },
+    { nullptr, AppIcons::Kind::App, nullptr },
+    { "webpreview", AppIcons::Kind::WebPreview, "mnuWebPreview" },
+    { "vectorimgpreview", AppIcons::Kind::VectorPreview, "mnuVectorImagePreview" },
+    { "sbrpreview", AppIcons::Kind::ScrollBarPreview, "mnuScrollBarPreview" },
+    { "EyeDropper", AppIcons::Kind::EyeDropper, "mnuScreenColorPicker" },
+    { nullptr, AppIcons::Kind::App, nullptr },
+};
+
+constexpr QSize kToolBarIconSize(24, 24);
+
+// Any document area at least this large shows the logo at its full size.
+constexpr QSize kUsualDocumentArea(400, 400);
+
 void addPage(QTabWidget *tabs, const QString &name, const QString &caption)
 {
     auto *widget = new QWidget;
@@ -82,6 +105,20 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     // Windows that come with later parts of the program stay disabled.
     m_contextMenu->setHexDialogAvailable(false);
     m_contextMenu->mnuAddToFavs->menuAction()->setEnabled(false);
+}
+
+void frm_MDIMain::prerenderArtwork(ColorValue background, qreal devicePixelRatio)
+{
+    QList<AppIcons::Kind> kinds;
+    for (const ToolBarButton &button : kToolBarButtons) {
+        if (button.key)
+            kinds.append(button.icon);
+    }
+    kinds.append(AppIcons::Kind::PinOff);
+    AppIcons::prerender(kinds, { kToolBarIconSize }, devicePixelRatio);
+    AppIcons::prerender({ AppIcons::Kind::App },
+        { QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48) }, devicePixelRatio);
+    prerenderProductLogo(productLogoSide(kUsualDocumentArea), background, devicePixelRatio);
 }
 
 frm_MDIMain::~frm_MDIMain()
@@ -161,33 +198,17 @@ void frm_MDIMain::buildToolBar()
     m_tbrMain = addToolBar(QStringLiteral("Main"));
     m_tbrMain->setObjectName(QStringLiteral("tbrMain"));
     m_tbrMain->setMovable(false);
-    m_tbrMain->setIconSize(QSize(24, 24));
+    m_tbrMain->setIconSize(kToolBarIconSize);
     m_tbrMain->toggleViewAction()->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    struct Button {
-        const char *key;
-        AppIcons::Kind icon;
-        const char *menuItem; // the menu command the button stands for
-    };
-    const Button buttons[] = {
-        { "New", AppIcons::Kind::NewPalette, "mnuFileNew" },
-        { "Open", AppIcons::Kind::OpenPalette, "mnuFileOpen" },
-        { "Save", AppIcons::Kind::SavePalette, "mnuFileSave" },
-        { nullptr, AppIcons::Kind::App, nullptr },
-        { "webpreview", AppIcons::Kind::WebPreview, "mnuWebPreview" },
-        { "vectorimgpreview", AppIcons::Kind::VectorPreview, "mnuVectorImagePreview" },
-        { "sbrpreview", AppIcons::Kind::ScrollBarPreview, "mnuScrollBarPreview" },
-        { "EyeDropper", AppIcons::Kind::EyeDropper, "mnuScreenColorPicker" },
-        { nullptr, AppIcons::Kind::App, nullptr },
-    };
     const QMap<QString, QString> tooltips = {
         { QStringLiteral("webpreview"), QStringLiteral("Web Preview") },
         { QStringLiteral("vectorimgpreview"), QStringLiteral("Vector Image Preview") },
         { QStringLiteral("sbrpreview"), QStringLiteral("Scroll Bar Preview") },
         { QStringLiteral("EyeDropper"), QStringLiteral("Eyedropper Tool") },
     };
-    for (const Button &button : buttons) {
+    for (const ToolBarButton &button : kToolBarButtons) {
         if (!button.key) {
             m_tbrMain->addSeparator();
             continue;

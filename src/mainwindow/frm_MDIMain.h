@@ -29,6 +29,12 @@ public:
     explicit frm_MDIMain(QWidget *parent = nullptr);
     ~frm_MDIMain() override;
 
+    // Draws the artwork of the main window's first frame (tool bar and
+    // window icons, the document area's logo over `background`) into images
+    // ahead of need, for a display of `devicePixelRatio`. Safe on any
+    // thread: start-up runs it on its worker while the window is built.
+    static void prerenderArtwork(ColorValue background, qreal devicePixelRatio);
+
     // The load step: restores the rectangle, subscribes to the bus, restores
     // the colour information choice and the background, fills the pages.
     void Form_Load();
