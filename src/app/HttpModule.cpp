@@ -8,17 +8,17 @@ namespace HttpModule {
 
 HttpClient *clientFrom(const QString &path, QString *error)
 {
-    // The loader stays alive (and the module loaded) for the process.
-    auto *loader = new QPluginLoader(path);
-    QObject *instance = loader->instance();
+    // A loaded module stays loaded when its loader goes: the client lives as
+    // long as the process.
+    QPluginLoader loader(path);
+    QObject *instance = loader.instance();
     auto *client = qobject_cast<HttpClient *>(instance);
     if (client == nullptr) {
         *error = instance == nullptr
             ? QStringLiteral("The network module could not be loaded (%1).")
-                  .arg(loader->errorString())
+                  .arg(loader.errorString())
             : QStringLiteral("The network module %1 is not the one this program expects.")
-                  .arg(loader->fileName());
-        delete loader;
+                  .arg(loader.fileName());
     }
     return client;
 }

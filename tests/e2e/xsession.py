@@ -69,7 +69,7 @@ def app_environment(display, home):
         XDG_RUNTIME_DIR=os.path.join(home, "runtime"),
     )
     # Only read by programs built with sanitizers.
-    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
                                 "lsan-suppressions.txt")
     env["LSAN_OPTIONS"] = ":".join(
         filter(None, [os.environ.get("LSAN_OPTIONS"), f"suppressions={suppressions}",
