@@ -17,7 +17,8 @@ using Clock = std::chrono::steady_clock;
 // Taken before main() runs: the reference when the launcher gave no time.
 const Clock::time_point s_staticInitTime = Clock::now();
 
-[[noreturn]] void reportAndExit()
+// `exposed`: when the window system reported the main window exposed.
+[[noreturn]] void reportAndExit(Clock::time_point exposed)
 {
     const Clock::time_point now = Clock::now();
     bool fromLaunch = false;
@@ -26,9 +27,11 @@ const Clock::time_point s_staticInitTime = Clock::now();
         ? Clock::time_point(
             std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(launchNs)))
         : s_staticInitTime;
-    const double ms = std::chrono::duration<double, std::milli>(now - origin).count();
-    std::printf(
-        "tw-startup-probe shown_ms=%.3f from=%s\n", ms, fromLaunch ? "launch" : "static-init");
+    const auto ms = [origin](Clock::time_point t) {
+        return std::chrono::duration<double, std::milli>(t - origin).count();
+    };
+    std::printf("tw-startup-probe exposed_ms=%.3f shown_ms=%.3f from=%s\n", ms(exposed), ms(now),
+        fromLaunch ? "launch" : "static-init");
     std::fflush(stdout);
     // Start-up may still be inside its own event loop, where
     // QCoreApplication::exit() would not end the program.
@@ -46,10 +49,11 @@ public:
             || watched != m_window->windowHandle())
             return false;
         // The window paints and flushes its first frame while handling the
-        // expose; handle it here first so that the time includes that frame.
+        // expose; handle it here first so that "shown" includes that frame.
+        const Clock::time_point exposed = Clock::now();
         watched->event(event);
         if (m_window->windowHandle()->isExposed())
-            reportAndExit();
+            reportAndExit(exposed);
         return true;
     }
 
@@ -66,6 +70,6 @@ void installStartupProbe(QWidget *mainWindow)
         return;
     const QWindow *handle = mainWindow->windowHandle();
     if (handle != nullptr && handle->isExposed())
-        reportAndExit();
+        reportAndExit(Clock::now());
     QCoreApplication::instance()->installEventFilter(new ExposeWatcher(mainWindow));
 }

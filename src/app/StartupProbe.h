@@ -7,7 +7,11 @@ class QWidget;
 // first time mainWindow is exposed, once its first frame has been painted,
 // the probe prints one line to standard output
 //
-//     tw-startup-probe shown_ms=<milliseconds> from=<launch|static-init>
+//     tw-startup-probe exposed_ms=<ms> shown_ms=<ms> from=<launch|static-init>
+//
+// exposed_ms is the moment the window system reported the window exposed
+// (mapped and visible, contents not drawn yet), shown_ms the moment its first
+// frame had been painted and flushed.
 //
 // and ends the process at once, so that no shut-down work runs and no settings
 // are written.
