@@ -7,13 +7,11 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 
 namespace {
 

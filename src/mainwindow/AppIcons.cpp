@@ -1,14 +1,12 @@
 #include "mainwindow/AppIcons.h"
 
+#include "mainwindow/ImageHandoff.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
-
-#include <map>
-#include <mutex>
-#include <tuple>
 
 namespace AppIcons {
 
@@ -318,42 +316,15 @@ void paintIcon(QPainter &painter, Kind kind, const QRect &rect, QIcon::Mode mode
     painter.restore();
 }
 
-// Images drawn ahead of need (prerender()), each taken once by the engine,
-// which from then on keeps its pixmap in QPixmapCache.
-class PrerenderedImages {
-public:
-    void put(Kind kind, const QSize &deviceSize, QIcon::Mode mode, QImage image)
-    {
-        std::lock_guard lock(m_mutex);
-        m_images[key(kind, deviceSize, mode)] = std::move(image);
-    }
-
-    QImage take(Kind kind, const QSize &deviceSize, QIcon::Mode mode)
-    {
-        std::lock_guard lock(m_mutex);
-        const auto found = m_images.find(key(kind, deviceSize, mode));
-        if (found == m_images.end())
-            return {};
-        QImage image = std::move(found->second);
-        m_images.erase(found);
-        return image;
-    }
-
-private:
-    using Key = std::tuple<int, int, int, int>;
-    static Key key(Kind kind, const QSize &size, QIcon::Mode mode)
-    {
-        return { int(kind), size.width(), size.height(), int(mode) };
-    }
-
-    std::mutex m_mutex;
-    std::map<Key, QImage> m_images;
-};
-
-PrerenderedImages &prerendered()
+// The key of an icon image in the QPixmapCache and the ImageHandoff.
+QString imageKey(Kind kind, const QSize &deviceSize, QIcon::Mode mode, qreal scale)
 {
-    static PrerenderedImages images;
-    return images;
+    return QStringLiteral("tw-icon-%1-%2x%3-%4-%5")
+        .arg(int(kind))
+        .arg(deviceSize.width())
+        .arg(deviceSize.height())
+        .arg(int(mode))
+        .arg(scale);
 }
 
 class VectorIconEngine : public QIconEngine {
@@ -375,15 +346,10 @@ public:
     {
         Q_UNUSED(state);
         const QSize device = size * scale;
-        const QString cacheKey = QStringLiteral("tw-icon-%1-%2x%3-%4-%5")
-                                     .arg(int(m_kind))
-                                     .arg(device.width())
-                                     .arg(device.height())
-                                     .arg(int(mode))
-                                     .arg(scale);
+        const QString cacheKey = imageKey(m_kind, device, mode, scale);
         QPixmap pixmap;
         if (!QPixmapCache::find(cacheKey, &pixmap)) {
-            QImage image = prerendered().take(m_kind, device, mode);
+            QImage image = ImageHandoff::instance().take(cacheKey);
             pixmap = QPixmap::fromImage(
                 image.isNull() ? render(m_kind, device, mode) : std::move(image));
             pixmap.setDevicePixelRatio(scale);
@@ -427,7 +393,8 @@ void prerender(const QList<Kind> &kinds, const QList<QSize> &sizes, qreal device
         for (const QSize &size : sizes) {
             const QSize device = size * devicePixelRatio;
             for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Disabled })
-                prerendered().put(kind, device, mode, render(kind, device, mode));
+                ImageHandoff::instance().put(
+                    imageKey(kind, device, mode, devicePixelRatio), render(kind, device, mode));
         }
     }
 }

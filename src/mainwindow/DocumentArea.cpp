@@ -1,14 +1,12 @@
 #include "mainwindow/DocumentArea.h"
 
+#include "mainwindow/ImageHandoff.h"
 #include "mainwindow/QtColors.h"
 
 #include <QFontMetricsF>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QtMath>
-
-#include <mutex>
-#include <utility>
 
 DocumentArea::DocumentArea(QWidget *parent) : QMdiArea(parent)
 {
@@ -104,19 +102,10 @@ QFont logoFont(int side)
     return font;
 }
 
-// A logo drawn ahead of need (prerenderProductLogo), taken once by the first
-// document area that shows a logo of the same side, background and scale.
-struct PrerenderedLogo {
-    std::mutex mutex;
-    QImage image;
-    int side = 0;
-    ColorValue background = 0;
-};
-
-PrerenderedLogo &prerenderedLogo()
+// The key of a logo image in the ImageHandoff.
+QString logoKey(int side, ColorValue background, qreal devicePixelRatio)
 {
-    static PrerenderedLogo logo;
-    return logo;
+    return QStringLiteral("tw-logo-%1-%2-%3").arg(side).arg(background).arg(devicePixelRatio);
 }
 
 } // namespace
@@ -162,12 +151,8 @@ QImage renderProductLogo(int side, ColorValue background, qreal devicePixelRatio
 
 void prerenderProductLogo(int side, ColorValue background, qreal devicePixelRatio)
 {
-    QImage image = renderProductLogo(side, background, devicePixelRatio);
-    PrerenderedLogo &logo = prerenderedLogo();
-    std::lock_guard lock(logo.mutex);
-    logo.image = std::move(image);
-    logo.side = side;
-    logo.background = background;
+    ImageHandoff::instance().put(logoKey(side, background, devicePixelRatio),
+        renderProductLogo(side, background, devicePixelRatio));
 }
 
 void DocumentArea::paintEvent(QPaintEvent *)
@@ -180,7 +165,7 @@ void DocumentArea::paintEvent(QPaintEvent *)
     const qreal scale = viewport()->devicePixelRatioF();
     if (m_logo.isNull() || m_logoSide != side || m_logoBackground != m_backgroundColor
         || m_logo.devicePixelRatio() != scale) {
-        m_logo = takePrerenderedLogo(side, m_backgroundColor, scale);
+        m_logo = ImageHandoff::instance().take(logoKey(side, m_backgroundColor, scale));
         if (m_logo.isNull())
             m_logo = renderProductLogo(side, m_backgroundColor, scale);
         m_logoSide = side;
@@ -191,14 +176,4 @@ void DocumentArea::paintEvent(QPaintEvent *)
     painter.drawImage(
         QPointF(qRound(centre.x() - logo.width() / 2), qRound(centre.y() - side * kWheelTop)),
         m_logo);
-}
-
-QImage DocumentArea::takePrerenderedLogo(int side, ColorValue background, qreal scale)
-{
-    PrerenderedLogo &logo = prerenderedLogo();
-    std::lock_guard lock(logo.mutex);
-    if (logo.image.isNull() || logo.side != side || logo.background != background
-        || logo.image.devicePixelRatio() != scale)
-        return {};
-    return std::exchange(logo.image, QImage());
 }

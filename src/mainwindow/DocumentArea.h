@@ -33,8 +33,6 @@ private:
     QList<QMdiSubWindow *> normalWindows() const;
     void tile(Qt::Orientation orientation);
 
-    static QImage takePrerenderedLogo(int side, ColorValue background, qreal scale);
-
     ColorValue m_backgroundColor = kWhite;
     // The logo as last drawn, redrawn when its side, background or scale change.
     QImage m_logo;
