@@ -2,10 +2,10 @@
 // harmony swatches, shades, matching sliders and the active palette's cell,
 // on the real main window (offscreen).
 
-#include "app/mod_Main.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "mainwindow/frm_MDIMain.h"
+#include "startup/mod_Main.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "app/StartupProbe.h"
+#include "startup/StartupProbe.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -2,8 +2,8 @@
 
 #include "app/PlatformServices.h"
 #include "app/Twips.h"
-#include "mainwindow/ColorFormats.h"
-#include "mainwindow/QtColors.h"
+#include "widgets/ColorFormats.h"
+#include "widgets/QtColors.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

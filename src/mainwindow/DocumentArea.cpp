@@ -1,7 +1,7 @@
 #include "mainwindow/DocumentArea.h"
 
-#include "mainwindow/ImageHandoff.h"
-#include "mainwindow/QtColors.h"
+#include "widgets/ImageHandoff.h"
+#include "widgets/QtColors.h"
 
 #include <QFontMetricsF>
 #include <QMdiSubWindow>

@@ -2,10 +2,10 @@
 
 #include "app/FileDialog.h"
 #include "app/PlatformServices.h"
-#include "mainwindow/ColorContextMenu.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/frm_MDIMain.h"
 #include "palette/frmPalette.h"
+#include "widgets/ColorContextMenu.h"
 
 #include <QAction>
 #include <QMdiSubWindow>

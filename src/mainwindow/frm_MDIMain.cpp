@@ -8,16 +8,16 @@
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "help/frm_Tip.h"
-#include "mainwindow/AppIcons.h"
-#include "mainwindow/ColorFormats.h"
 #include "mainwindow/ColorInfoPanel.h"
 #include "mainwindow/DocumentArea.h"
-#include "mainwindow/MdiChild.h"
 #include "mainwindow/PaletteCommands.h"
-#include "mainwindow/ReadoutBox.h"
-#include "palette/ColorTexts.h"
 #include "palette/frmPalette.h"
 #include "tools/ToolPages.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ColorFormats.h"
+#include "widgets/ColorTexts.h"
+#include "widgets/MdiChild.h"
+#include "widgets/ReadoutBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -77,11 +77,12 @@ constexpr QSize kToolBarIconSize(24, 24);
 // Any document area at least this large shows the logo at its full size.
 constexpr QSize kUsualDocumentArea(400, 400);
 
-void addPage(QTabWidget *tabs, const QString &name, const QString &caption)
+QWidget *addPage(QTabWidget *tabs, const QString &name, const QString &caption)
 {
     auto *widget = new QWidget;
     widget->setObjectName(name);
     tabs->addTab(widget, caption);
+    return widget;
 }
 
 } // namespace
@@ -99,7 +100,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     buildStatusStrip();
     connectContextMenu();
     m_paletteCommands = new PaletteCommands(this);
-    m_toolPages = new ToolPages(this);
+    m_toolPages = new ToolPages(this, m_toolContainers, this);
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
     // Windows that come with later parts of the program stay disabled.
@@ -241,10 +242,13 @@ void frm_MDIMain::buildToolArea()
     m_tsOptions->setObjectName(QStringLiteral("tsOptions"));
     m_tsOptions->setTabPosition(QTabWidget::West);
     m_tsOptions->setDocumentMode(true);
-    addPage(m_tsOptions, QStringLiteral("pctOptBox1"), QStringLiteral("&Harmonies"));
+    m_toolContainers.harmonies
+        = addPage(m_tsOptions, QStringLiteral("pctOptBox1"), QStringLiteral("&Harmonies"));
     addPage(m_tsOptions, QStringLiteral("pctOptBox2"), QStringLiteral("&Favorites"));
-    addPage(m_tsOptions, QStringLiteral("pctOptBox3"), QStringLiteral("&Shades"));
-    addPage(m_tsOptions, QStringLiteral("pctOptBox4"), QStringLiteral("&Common"));
+    m_toolContainers.shades
+        = addPage(m_tsOptions, QStringLiteral("pctOptBox3"), QStringLiteral("&Shades"));
+    m_toolContainers.common
+        = addPage(m_tsOptions, QStringLiteral("pctOptBox4"), QStringLiteral("&Common"));
     m_tsOptions->setFixedWidth(
         twipsToPixels(1500, this) + m_tsOptions->tabBar()->sizeHint().width());
 
@@ -252,8 +256,10 @@ void frm_MDIMain::buildToolArea()
     m_tsTools->setObjectName(QStringLiteral("tsTools"));
     addPage(m_tsTools, QStringLiteral("pctToolBox0"), QStringLiteral("&RGB Selector"));
     addPage(m_tsTools, QStringLiteral("pctToolBox1"), QStringLiteral("Color &Spectrum"));
-    addPage(m_tsTools, QStringLiteral("pctToolBox2"), QStringLiteral("&Web Safe Palette"));
-    addPage(m_tsTools, QStringLiteral("pctToolBox3"), QStringLiteral("&Matching Palette Selector"));
+    m_toolContainers.webSafe
+        = addPage(m_tsTools, QStringLiteral("pctToolBox2"), QStringLiteral("&Web Safe Palette"));
+    m_toolContainers.matching = addPage(
+        m_tsTools, QStringLiteral("pctToolBox3"), QStringLiteral("&Matching Palette Selector"));
     addPage(m_tsTools, QStringLiteral("pctToolBox4"), QStringLiteral("&Color Designer"));
     m_tsOptions->tabBar()->installEventFilter(this);
     m_tsTools->tabBar()->installEventFilter(this);
@@ -424,6 +430,11 @@ frmPalette *frm_MDIMain::activePaletteWindow() const
 {
     QMdiSubWindow *active = m_documentArea->activeSubWindow();
     return active ? qobject_cast<frmPalette *>(active->widget()) : nullptr;
+}
+
+bool frm_MDIMain::isActivePalette(const frmPalette *palette) const
+{
+    return palette && activePaletteWindow() == palette;
 }
 
 frmPalette *frm_MDIMain::createPaletteWindow()

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/mod_ColorConversion.h"
-#include "mainwindow/ColorContextMenu.h"
+#include "palette/PaletteHost.h"
+#include "tools/ToolHost.h"
+#include "tools/ToolPages.h"
+#include "widgets/ColorContextMenu.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,7 +17,6 @@ class QLineEdit;
 class QMdiSubWindow;
 class QTabWidget;
 class QToolBar;
-class ToolPages;
 class PaletteCommands;
 struct ColorTexts;
 class frmPalette;
@@ -22,7 +24,7 @@ class frmPalette;
 // The program's one top-level window: menus, toolbar, the shared colour
 // context menu, the status boxes, the tool pages around the document area
 // and the document area itself, in which palette and preview windows live.
-class frm_MDIMain : public QMainWindow {
+class frm_MDIMain : public QMainWindow, public PaletteHost, public ToolHost {
     Q_OBJECT
 
 public:
@@ -49,20 +51,21 @@ public:
     bool AlwaysOnTop() const { return m_alwaysOnTop; }
     void setAlwaysOnTop(bool onTop);
 
-    ColorValue HoverColor() const;
+    ColorValue HoverColor() const override;
     ColorValue backgroundColor() const;
 
     // Views describe what they need; this shows the one shared menu at
     // `globalPos`, waits for it to close and puts everything back.
-    void showColorContextMenu(const ColorContextMenu::Request &request, const QPoint &globalPos);
+    void showColorContextMenu(
+        const ColorContextMenu::Request &request, const QPoint &globalPos) override;
     void PrepareCopyColorMenu(ColorValue color);
-    ColorContextMenu *colorContextMenu() const { return m_contextMenu; }
+    ColorContextMenu *colorContextMenu() const override { return m_contextMenu; }
 
     // Refreshes the views derived from the active colour without the bus.
-    void DoSyncDesktop(const QString &sMsg);
+    void DoSyncDesktop(const QString &sMsg) override;
     // Offers a colour to the recent colours strip (only while a palette is the
     // active child).
-    void AddToRecentColors(ColorValue color, const QString &webColor);
+    void AddToRecentColors(ColorValue color, const QString &webColor) override;
 
     static bool FileExist(const QString &path);
 
@@ -70,21 +73,22 @@ public:
     ColorInfoPanel *colorInfoPanel() const { return m_colorInfo; }
     QString statusText(int box) const;
     // The palette windows show their selected cell's texts here too.
-    void setStatusTexts(const ColorTexts &texts);
+    void setStatusTexts(const ColorTexts &texts) override;
     QTabWidget *optionsTabs() const { return m_tsOptions; }
     QTabWidget *toolsTabs() const { return m_tsTools; }
     QToolBar *mainToolBar() const { return m_tbrMain; }
 
     // The active child window when it is a palette document, else nullptr.
-    frmPalette *activePaletteWindow() const;
+    frmPalette *activePaletteWindow() const override;
+    bool isActivePalette(const frmPalette *palette) const override;
 
     // Menu commands invoked by other windows and by start-up.
     void mnuSetAsBackGround_Click();
     // "&New Palette": a new, shown palette titled "Tintwright Palette <n>".
-    frmPalette *mnuFileNew_Click();
+    frmPalette *mnuFileNew_Click() override;
     // Puts a new palette window (not yet shown) into the document area.
-    frmPalette *createPaletteWindow();
-    void mnuFileSave_Click();
+    frmPalette *createPaletteWindow() override;
+    void mnuFileSave_Click() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -108,6 +112,7 @@ private:
     void updateWindowMenu();
 
     DocumentArea *m_documentArea;
+    ToolPages::Containers m_toolContainers;
     ToolPages *m_toolPages = nullptr;
     PaletteCommands *m_paletteCommands = nullptr;
     ColorInfoPanel *m_colorInfo;

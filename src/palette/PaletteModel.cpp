@@ -1,8 +1,8 @@
 #include "palette/PaletteModel.h"
 
+#include "app/PathOperations.h"
 #include "app/SafeFileWriter.h"
 #include "palette/PaletteFile.h"
-#include "workspace/PathOperations.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -4,12 +4,12 @@
 #include "app/PlatformServices.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
-#include "mainwindow/AppIcons.h"
-#include "mainwindow/ColorDrag.h"
-#include "mainwindow/ColorGrid.h"
-#include "mainwindow/ReadoutBox.h"
-#include "mainwindow/frm_MDIMain.h"
-#include "palette/ColorTexts.h"
+#include "palette/PaletteHost.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ColorDrag.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/ColorTexts.h"
+#include "widgets/ReadoutBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,8 +60,8 @@ QSize baseCellSize(const QWidget *widget)
 
 } // namespace
 
-frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
-    : QWidget(parent), m_main(main), m_flxGrid(new ColorGrid(kPaletteRows, kPaletteCols))
+frmPalette::frmPalette(PaletteHost *host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_flxGrid(new ColorGrid(kPaletteRows, kPaletteCols))
 {
     setObjectName(QStringLiteral("frmPalette"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -208,8 +208,8 @@ void frmPalette::SelectionChanged(ColorValue color)
 {
     const ColorTexts texts = ::SelectionChanged(color);
     showReadouts(texts);
-    if (m_main)
-        m_main->setStatusTexts(texts);
+    if (m_host)
+        m_host->setStatusTexts(texts);
 }
 
 void frmPalette::showReadouts(const ColorTexts &texts)
@@ -322,9 +322,9 @@ frmPalette *frmPalette::ClonePalette()
 {
     frmPalette *copy = nullptr;
     guarded(this, "ClonePalette", [&] {
-        if (!m_main)
+        if (!m_host)
             return;
-        copy = m_main->createPaletteWindow();
+        copy = m_host->createPaletteWindow();
         copy->Init();
         copy->Clone(this);
         copy->parentWidget()->show();
@@ -355,8 +355,8 @@ void frmPalette::tbrPalette_ButtonClick(const QString &key)
         else if (key == QLatin1String("Reset"))
             PromptForErase();
         else if (key == QLatin1String("Save")) {
-            if (m_main)
-                m_main->mnuFileSave_Click();
+            if (m_host)
+                m_host->mnuFileSave_Click();
         } else
             AdjustPalette(key);
     });
@@ -365,7 +365,7 @@ void frmPalette::tbrPalette_ButtonClick(const QString &key)
 void frmPalette::cMsgServer_Notification(const QString &sMsg)
 {
     guarded(this, "cMsgServer_Notification", [&] {
-        if (sMsg == kActiveColorChanged && m_main && m_main->activePaletteWindow() == this)
+        if (sMsg == kActiveColorChanged && m_host && m_host->isActivePalette(this))
             m_model.applyActiveColor(ProcessState::ActiveColor);
     });
 }
@@ -379,20 +379,20 @@ void frmPalette::flxGrid_Pressed(int row, int col, Qt::MouseButton button)
         if (!outcome.setsActiveColor)
             return;
         ProcessState::ActiveColor = outcome.color;
-        if (outcome.announce && m_main)
-            m_main->DoSyncDesktop(kActiveColorChanged);
+        if (outcome.announce && m_host)
+            m_host->DoSyncDesktop(kActiveColorChanged);
     });
 }
 
 void frmPalette::flxGrid_MouseUp(int row, int col, Qt::MouseButton button, const QPoint &globalPos)
 {
-    if (button != Qt::RightButton || !m_main)
+    if (button != Qt::RightButton || !m_host)
         return;
     guarded(this, "flxGrid_MouseUp", [&] {
         ColorContextMenu::Request request;
         request.color = m_model.contextColor(row, col);
         request.paletteCell = true;
-        m_main->showColorContextMenu(request, globalPos);
+        m_host->showColorContextMenu(request, globalPos);
     });
 }
 
@@ -405,9 +405,9 @@ bool frmPalette::flxGrid_DragDrop(QDropEvent *event)
         const QPoint cell = m_flxGrid->cellAtClamped(event->position().toPoint());
         const bool announce = m_model.dropColor(cell.y(), cell.x(), *color);
         ProcessState::ActiveColor = *color;
-        if (announce && m_main) {
-            m_main->AddToRecentColors(*color, QString::fromStdString(ColorToHex(*color)));
-            m_main->DoSyncDesktop(kActiveColorChanged);
+        if (announce && m_host) {
+            m_host->AddToRecentColors(*color, QString::fromStdString(ColorToHex(*color)));
+            m_host->DoSyncDesktop(kActiveColorChanged);
         }
     });
     event->acceptProposedAction();
@@ -498,7 +498,7 @@ bool frmPalette::Form_QueryUnload()
     if (answer == PlatformServices::Answer::Yes) {
         QString path = m_model.FileName();
         if (path.isEmpty())
-            path = ShowFileDialog(m_main, QStringLiteral("Select File Name"),
+            path = ShowFileDialog(window(), QStringLiteral("Select File Name"),
                 QStringLiteral(".twp"), true, QString());
         if (Save(path))
             return true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwindow/MdiChild.h"
 #include "palette/PaletteModel.h"
+#include "widgets/MdiChild.h"
 
 #include <QWidget>
 #include <array>
@@ -10,7 +10,7 @@ class ColorGrid;
 struct ColorTexts;
 class QLineEdit;
 class QToolBar;
-class frm_MDIMain;
+class PaletteHost;
 
 // A palette document: a thin window over a PaletteModel. It shows the 4 x 4
 // grid and the three readouts, turns clicks, keys, drops and toolbar buttons
@@ -20,7 +20,8 @@ class frmPalette : public QWidget, public MdiChild {
     Q_OBJECT
 
 public:
-    explicit frmPalette(frm_MDIMain *main, QWidget *parent = nullptr);
+    // `host` may be null: a palette on its own, as tests build it.
+    explicit frmPalette(PaletteHost *host, QWidget *parent = nullptr);
     ~frmPalette() override;
 
     PaletteModel &model() { return m_model; }
@@ -82,7 +83,7 @@ private:
     void tbrPalette_ButtonClick(const QString &key);
     void layoutGrid();
 
-    frm_MDIMain *m_main;
+    PaletteHost *m_host;
     PaletteModel m_model;
     ColorGrid *m_flxGrid;
     std::array<QLineEdit *, 3> m_txtPanel {};

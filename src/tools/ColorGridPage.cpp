@@ -1,7 +1,7 @@
 #include "tools/ColorGridPage.h"
 
-#include "mainwindow/ColorGrid.h"
 #include "tools/ToolPageActions.h"
+#include "widgets/ColorGrid.h"
 
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -11,9 +11,9 @@ namespace {
 constexpr int SingleColumnCell = 32;
 } // namespace
 
-ColorGridPage::ColorGridPage(frm_MDIMain *main, const QString &gridName, int rows, int columns,
+ColorGridPage::ColorGridPage(ToolHost *host, const QString &gridName, int rows, int columns,
     SelectGesture gesture, QWidget *parent)
-    : QWidget(parent), m_main(main), m_grid(new ColorGrid(rows, columns, this)), m_gesture(gesture)
+    : QWidget(parent), m_host(host), m_grid(new ColorGrid(rows, columns, this)), m_gesture(gesture)
 {
     m_grid->setObjectName(gridName);
     auto *layout = new QVBoxLayout(this);
@@ -22,10 +22,8 @@ ColorGridPage::ColorGridPage(frm_MDIMain *main, const QString &gridName, int row
 
     connect(m_grid, &ColorGrid::cellPressed, this, &ColorGridPage::cellPressed);
     if (gesture == SelectGesture::DoubleClick) {
-        connect(
-            m_grid, &ColorGrid::cellDoubleClickedColor, this, [this](int, int, ColorValue color) {
-                ToolPageActions::makeWorkingColor(m_main, color);
-            });
+        connect(m_grid, &ColorGrid::cellDoubleClickedColor, this,
+            [this](int, int, ColorValue color) { ToolPageActions::makeWorkingColor(color); });
     }
 }
 
@@ -37,9 +35,9 @@ void ColorGridPage::cellPressed(
     // the screen cannot be read.
     const ColorValue color = m_grid->cellColor(row, column);
     if (button == Qt::RightButton)
-        ToolPageActions::showContextMenu(m_main, color, globalPos);
+        ToolPageActions::showContextMenu(m_host, color, globalPos);
     else if (m_gesture == SelectGesture::Press)
-        ToolPageActions::makeWorkingColor(m_main, color);
+        ToolPageActions::makeWorkingColor(color);
 }
 
 void ColorGridPage::useSingleColumnLayout()

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class ColorGrid;
-class frm_MDIMain;
+class ToolHost;
 
 // A tool page holding one colour grid with the gestures the colour grids
 // share: a chosen gesture makes a cell the working colour, the right button
@@ -21,7 +21,7 @@ public:
         Press, // any button but the right one going down
     };
 
-    ColorGridPage(frm_MDIMain *main, const QString &gridName, int rows, int columns,
+    ColorGridPage(ToolHost *host, const QString &gridName, int rows, int columns,
         SelectGesture gesture, QWidget *parent = nullptr);
 
     ColorGrid *grid() const { return m_grid; }
@@ -31,12 +31,12 @@ protected:
     // centred across the page and as tall as the page.
     void useSingleColumnLayout();
 
-    frm_MDIMain *mainWindow() const { return m_main; }
+    ToolHost *hostWindow() const { return m_host; }
 
 private:
     void cellPressed(int row, int column, Qt::MouseButton button, const QPoint &globalPos);
 
-    frm_MDIMain *m_main;
+    ToolHost *m_host;
     ColorGrid *m_grid;
     SelectGesture m_gesture;
 };

@@ -1,11 +1,11 @@
 #include "tools/CommonColorsPage.h"
 
-#include "mainwindow/ColorGrid.h"
 #include "tools/ColorGrids.h"
+#include "widgets/ColorGrid.h"
 
-CommonColorsPage::CommonColorsPage(frm_MDIMain *main, QWidget *parent)
+CommonColorsPage::CommonColorsPage(ToolHost *host, QWidget *parent)
     : ColorGridPage(
-        main, QStringLiteral("flxCommon"), ColorGrids::CommonRows, 1, SelectGesture::Press, parent)
+        host, QStringLiteral("flxCommon"), ColorGrids::CommonRows, 1, SelectGesture::Press, parent)
 {
     useSingleColumnLayout();
     FillCommonColors();

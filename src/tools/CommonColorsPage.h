@@ -8,7 +8,7 @@ class CommonColorsPage : public ColorGridPage {
     Q_OBJECT
 
 public:
-    explicit CommonColorsPage(frm_MDIMain *main, QWidget *parent = nullptr);
+    explicit CommonColorsPage(ToolHost *host, QWidget *parent = nullptr);
 
     // Fills the column and makes row 0 current. Runs once, on construction.
     void FillCommonColors();

@@ -2,10 +2,10 @@
 
 #include "app/Twips.h"
 #include "core/ProcessState.h"
-#include "mainwindow/ColorSwatch.h"
-#include "mainwindow/frm_MDIMain.h"
 #include "palette/frmPalette.h"
+#include "tools/ToolHost.h"
 #include "tools/ToolPageActions.h"
+#include "widgets/ColorSwatch.h"
 
 #include <QLabel>
 
@@ -63,7 +63,7 @@ ColorContextMenu::AddItem addItemOf(HarmonyGroup group)
 
 } // namespace
 
-HarmonyPage::HarmonyPage(frm_MDIMain *main, QWidget *parent) : QWidget(parent), m_main(main)
+HarmonyPage::HarmonyPage(ToolHost *host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("HarmonyPage"));
     // Small captions, as on the rest of the tool pages.
@@ -98,14 +98,14 @@ void HarmonyPage::buildGroup(HarmonyGroup group)
         // Complements already reacted to the press.
         if (group != HarmonyGroup::Compl) {
             connect(swatch, &ColorSwatch::clicked, this,
-                [this, swatch] { ToolPageActions::makeWorkingColor(m_main, swatch->color()); });
+                [this, swatch] { ToolPageActions::makeWorkingColor(swatch->color()); });
         }
     }
 }
 
 void HarmonyPage::connectAddCommands()
 {
-    const ColorContextMenu *menu = m_main->colorContextMenu();
+    const ColorContextMenu *menu = m_host->colorContextMenu();
     const std::pair<QAction *, HarmonyGroup> commands[] = {
         { menu->mnuAddCompliments, HarmonyGroup::Compl },
         { menu->mnuAddSplitCompliments, HarmonyGroup::SplitCompl },
@@ -121,9 +121,9 @@ void HarmonyPage::swatchPressed(
     HarmonyGroup group, const ColorSwatch *swatch, Qt::MouseButton button, const QPoint &globalPos)
 {
     if (button == Qt::RightButton)
-        ToolPageActions::showContextMenu(m_main, swatch->color(), globalPos, addItemOf(group));
+        ToolPageActions::showContextMenu(m_host, swatch->color(), globalPos, addItemOf(group));
     else if (group == HarmonyGroup::Compl)
-        ToolPageActions::makeWorkingColor(m_main, swatch->color());
+        ToolPageActions::makeWorkingColor(swatch->color());
 }
 
 void HarmonyPage::regenerate()
@@ -138,7 +138,7 @@ void HarmonyPage::regenerate()
 
 void HarmonyPage::addGroup(HarmonyGroup group)
 {
-    frmPalette *palette = m_main->activePaletteWindow();
+    frmPalette *palette = m_host->activePaletteWindow();
     if (!palette)
         return;
     for (ColorValue color : m_model.group(group))

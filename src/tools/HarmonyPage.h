@@ -9,7 +9,7 @@
 
 class ColorSwatch;
 class QLabel;
-class frm_MDIMain;
+class ToolHost;
 
 // The "&Harmonies" page: five labelled groups of swatches derived from the
 // working colour (complements, split complements, analogous colours, triads,
@@ -20,7 +20,7 @@ class HarmonyPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HarmonyPage(frm_MDIMain *main, QWidget *parent = nullptr);
+    explicit HarmonyPage(ToolHost *host, QWidget *parent = nullptr);
 
     // Recomputes every swatch from ProcessState::ActiveColor. Black and
     // negative colours leave all swatches as they are.
@@ -44,7 +44,7 @@ private:
     void layoutGroups();
     QRect labelRect(HarmonyGroup group, int columnCentre) const;
 
-    frm_MDIMain *m_main;
+    ToolHost *m_host;
     HarmonyModel m_model;
     std::array<QLabel *, HarmonyGroupCount> m_labels {};
     std::array<ColorSwatch *, HarmonySwatchTotal> m_swatches {};

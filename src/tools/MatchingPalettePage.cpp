@@ -2,12 +2,12 @@
 
 #include "app/Twips.h"
 #include "core/ProcessState.h"
-#include "mainwindow/AppIcons.h"
-#include "mainwindow/ColorGrid.h"
-#include "mainwindow/ColorSwatch.h"
-#include "mainwindow/frm_MDIMain.h"
 #include "palette/frmPalette.h"
+#include "tools/ToolHost.h"
 #include "tools/ToolPageActions.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/ColorSwatch.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -36,8 +36,8 @@ constexpr int MatchingColumns = MatchingPaletteModel::ColumnCount;
 
 } // namespace
 
-MatchingPalettePage::MatchingPalettePage(frm_MDIMain *main, QWidget *parent)
-    : QWidget(parent), m_main(main), m_pctPrimeSwatch(new ColorSwatch(this, kBlack)),
+MatchingPalettePage::MatchingPalettePage(ToolHost *host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_pctPrimeSwatch(new ColorSwatch(this, kBlack)),
       m_flxGrid(new ColorGrid(1, MatchingColumns, this)), m_cmdAddAll(new QToolButton(this)),
       m_cmdCopy(new QToolButton(this))
 {
@@ -111,7 +111,7 @@ void MatchingPalettePage::connectControls()
     connect(m_cmdAddAll, &QToolButton::clicked, this, &MatchingPalettePage::cmdAddAll_Click);
     connect(m_cmdCopy, &QToolButton::clicked, this, &MatchingPalettePage::cmdCopy_Click);
     connect(m_flxGrid, &ColorGrid::cellDoubleClickedColor, this,
-        [this](int, int, ColorValue color) { ToolPageActions::makeWorkingColor(m_main, color); });
+        [this](int, int, ColorValue color) { ToolPageActions::makeWorkingColor(color); });
     connect(m_flxGrid, &ColorGrid::cellReleased, this,
         [this](int, int, Qt::MouseButton button, const QPoint &globalPos) {
             gridReleased(button, globalPos);
@@ -178,12 +178,12 @@ void MatchingPalettePage::gridReleased(Qt::MouseButton button, const QPoint &glo
         std::clamp(local.y(), 0, m_flxGrid->height() - 1));
     const QRgb pixel = m_flxGrid->grab(QRect(inside, QSize(1, 1))).toImage().pixel(0, 0);
     ToolPageActions::showContextMenu(
-        m_main, MakeColorValue(qRed(pixel), qGreen(pixel), qBlue(pixel)), globalPos);
+        m_host, MakeColorValue(qRed(pixel), qGreen(pixel), qBlue(pixel)), globalPos);
 }
 
 void MatchingPalettePage::cmdAddAll_Click()
 {
-    frmPalette *palette = m_main->mnuFileNew_Click(); // created and shown
+    frmPalette *palette = m_host->mnuFileNew_Click(); // created and shown
     if (!palette)
         return;
     addMatchingColors(palette, 0);
@@ -192,7 +192,7 @@ void MatchingPalettePage::cmdAddAll_Click()
 
 void MatchingPalettePage::cmdCopy_Click()
 {
-    frmPalette *palette = m_main->activePaletteWindow();
+    frmPalette *palette = m_host->activePaletteWindow();
     if (!palette)
         return;
     palette->SaveUndoInfo();

@@ -10,7 +10,7 @@ class ColorSwatch;
 class QLineEdit;
 class QSlider;
 class QToolButton;
-class frm_MDIMain;
+class ToolHost;
 class frmPalette;
 
 // The "&Matching Palette Selector" page: three sliders choose a prime colour,
@@ -20,7 +20,7 @@ class MatchingPalettePage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MatchingPalettePage(frm_MDIMain *main, QWidget *parent = nullptr);
+    explicit MatchingPalettePage(ToolHost *host, QWidget *parent = nullptr);
 
     // Sets the sliders to the components of ProcessState::ActiveColor and
     // rebuilds the matching colours. Setting a slider from here counts as a
@@ -50,7 +50,7 @@ private:
     void gridReleased(Qt::MouseButton button, const QPoint &globalPos);
     void addMatchingColors(frmPalette *palette, int firstRow);
 
-    frm_MDIMain *m_main;
+    ToolHost *m_host;
     MatchingPaletteModel m_model;
     ColorSwatch *m_pctPrimeSwatch;
     ColorGrid *m_flxGrid;

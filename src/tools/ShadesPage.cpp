@@ -1,16 +1,16 @@
 #include "tools/ShadesPage.h"
 
 #include "core/ProcessState.h"
-#include "mainwindow/ColorGrid.h"
 #include "tools/ColorGrids.h"
+#include "widgets/ColorGrid.h"
 
 namespace {
 // Rows shown above the current row after a refill.
 constexpr int RowsAboveCurrent = 5;
 } // namespace
 
-ShadesPage::ShadesPage(frm_MDIMain *main, QWidget *parent)
-    : ColorGridPage(main, QStringLiteral("flxGridShades"), ColorGrids::ShadeRows, 1,
+ShadesPage::ShadesPage(ToolHost *host, QWidget *parent)
+    : ColorGridPage(host, QStringLiteral("flxGridShades"), ColorGrids::ShadeRows, 1,
         SelectGesture::DoubleClick, parent)
 {
     useSingleColumnLayout();

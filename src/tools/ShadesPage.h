@@ -9,7 +9,7 @@ class ShadesPage : public ColorGridPage {
     Q_OBJECT
 
 public:
-    explicit ShadesPage(frm_MDIMain *main, QWidget *parent = nullptr);
+    explicit ShadesPage(ToolHost *host, QWidget *parent = nullptr);
 
     // Refills the column from ProcessState::ActiveColor. The current row is
     // kept; from row 6 down the column scrolls so that the current row is the

@@ -1,6 +1,5 @@
 #include "tools/ToolPages.h"
 
-#include "mainwindow/frm_MDIMain.h"
 #include "tools/CommonColorsPage.h"
 #include "tools/HarmonyPage.h"
 #include "tools/MatchingPalettePage.h"
@@ -11,13 +10,12 @@
 
 namespace {
 
-// Puts `content` into the main window's page `pageName`, filling it.
-template<typename Content> Content *install(frm_MDIMain *main, const char *pageName)
+// Puts a new `Content` into `container`, filling it.
+template<typename Content> Content *install(ToolHost *host, QWidget *container)
 {
-    auto *page = main->findChild<QWidget *>(QString::fromLatin1(pageName));
-    Q_ASSERT(page);
-    auto *content = new Content(main, page);
-    auto *layout = new QVBoxLayout(page);
+    Q_ASSERT(container);
+    auto *content = new Content(host, container);
+    auto *layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
     return content;
@@ -25,8 +23,9 @@ template<typename Content> Content *install(frm_MDIMain *main, const char *pageN
 
 } // namespace
 
-ToolPages::ToolPages(frm_MDIMain *main)
-    : QObject(main), m_main(main), m_harmonies(install<HarmonyPage>(main, "pctOptBox1"))
+ToolPages::ToolPages(ToolHost *host, const Containers &containers, QObject *parent)
+    : QObject(parent), m_host(host), m_containers(containers),
+      m_harmonies(install<HarmonyPage>(host, containers.harmonies))
 {
 }
 
@@ -34,10 +33,10 @@ void ToolPages::buildHiddenPages()
 {
     if (m_shades)
         return;
-    m_shades = install<ShadesPage>(m_main, "pctOptBox3");
-    m_common = install<CommonColorsPage>(m_main, "pctOptBox4");
-    m_webSafe = install<WebSafePage>(m_main, "pctToolBox2");
-    m_matching = install<MatchingPalettePage>(m_main, "pctToolBox3");
+    m_shades = install<ShadesPage>(m_host, m_containers.shades);
+    m_common = install<CommonColorsPage>(m_host, m_containers.common);
+    m_webSafe = install<WebSafePage>(m_host, m_containers.webSafe);
+    m_matching = install<MatchingPalettePage>(m_host, m_containers.matching);
     DoSyncDesktop();
 }
 

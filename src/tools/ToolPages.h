@@ -6,8 +6,9 @@ class CommonColorsPage;
 class HarmonyPage;
 class MatchingPalettePage;
 class ShadesPage;
+class ToolHost;
 class WebSafePage;
-class frm_MDIMain;
+class QWidget;
 
 // The colour tools on the main window's option and selector pages:
 // harmonies, shades, common colours, web-safe colours and the matching
@@ -16,10 +17,17 @@ class ToolPages : public QObject {
     Q_OBJECT
 
 public:
-    // Builds the harmonies page, the one shown at start, into the main
-    // window's tab strips (pages found by object name: pctOptBox1..4,
-    // pctToolBox0..4).
-    explicit ToolPages(frm_MDIMain *main);
+    // The host's empty tab pages each tool fills, edge to edge.
+    struct Containers {
+        QWidget *harmonies = nullptr; // pctOptBox(1)
+        QWidget *shades = nullptr; // pctOptBox(3)
+        QWidget *common = nullptr; // pctOptBox(4)
+        QWidget *webSafe = nullptr; // pctToolBox(2)
+        QWidget *matching = nullptr; // pctToolBox(3)
+    };
+
+    // Builds the harmonies page, the one shown at start.
+    ToolPages(ToolHost *host, const Containers &containers, QObject *parent = nullptr);
 
     // Builds the pages behind the other tabs. Start-up calls it right after
     // the main window's first frame, so that frame is not kept waiting for
@@ -38,7 +46,8 @@ public:
     MatchingPalettePage *matchingPalettePage() const { return m_matching; }
 
 private:
-    frm_MDIMain *m_main;
+    ToolHost *m_host;
+    Containers m_containers;
     HarmonyPage *m_harmonies;
     ShadesPage *m_shades = nullptr;
     CommonColorsPage *m_common = nullptr;

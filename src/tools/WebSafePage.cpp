@@ -1,12 +1,12 @@
 #include "tools/WebSafePage.h"
 
-#include "mainwindow/ColorGrid.h"
 #include "tools/ColorGrids.h"
+#include "widgets/ColorGrid.h"
 
 #include <QHeaderView>
 
-WebSafePage::WebSafePage(frm_MDIMain *main, QWidget *parent)
-    : ColorGridPage(main, QStringLiteral("flxGridWebSafe"), ColorGrids::WebSafeRows,
+WebSafePage::WebSafePage(ToolHost *host, QWidget *parent)
+    : ColorGridPage(host, QStringLiteral("flxGridWebSafe"), ColorGrids::WebSafeRows,
         ColorGrids::WebSafeColumns, SelectGesture::DoubleClick, parent)
 {
     grid()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

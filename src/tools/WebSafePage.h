@@ -8,7 +8,7 @@ class WebSafePage : public ColorGridPage {
     Q_OBJECT
 
 public:
-    explicit WebSafePage(frm_MDIMain *main, QWidget *parent = nullptr);
+    explicit WebSafePage(ToolHost *host, QWidget *parent = nullptr);
 
     // Fills the grid. Runs once, on construction.
     void FillWebSafe();

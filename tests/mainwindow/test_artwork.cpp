@@ -1,6 +1,6 @@
-#include "mainwindow/AppIcons.h"
 #include "mainwindow/DocumentArea.h"
-#include "mainwindow/QtColors.h"
+#include "widgets/AppIcons.h"
+#include "widgets/QtColors.h"
 
 #include <QApplication>
 #include <QtTest>

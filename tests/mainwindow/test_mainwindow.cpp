@@ -1,15 +1,15 @@
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "app/Twips.h"
-#include "app/mod_Main.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
-#include "mainwindow/ColorContextMenu.h"
 #include "mainwindow/ColorInfoPanel.h"
 #include "mainwindow/DocumentArea.h"
-#include "mainwindow/MdiChild.h"
 #include "mainwindow/frm_MDIMain.h"
+#include "startup/mod_Main.h"
 #include "support/FakePlatformServices.h"
+#include "widgets/ColorContextMenu.h"
+#include "widgets/MdiChild.h"
 
 #include <QAction>
 #include <QApplication>

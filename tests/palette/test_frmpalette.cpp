@@ -1,12 +1,12 @@
-#include "app/mod_Main.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
-#include "mainwindow/ColorDrag.h"
-#include "mainwindow/ColorGrid.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/frm_MDIMain.h"
 #include "palette/frmPalette.h"
+#include "startup/mod_Main.h"
 #include "support/FakePlatformServices.h"
+#include "widgets/ColorDrag.h"
+#include "widgets/ColorGrid.h"
 
 #include <QAction>
 #include <QMdiSubWindow>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/mod_Main.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
-#include "mainwindow/ColorContextMenu.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/frm_MDIMain.h"
 #include "palette/frmPalette.h"
+#include "startup/mod_Main.h"
 #include "support/FakePlatformServices.h"
 #include "tools/ToolPages.h"
+#include "widgets/ColorContextMenu.h"
 
 #include <QCoreApplication>
 #include <QEvent>

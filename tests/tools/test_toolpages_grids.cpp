@@ -1,11 +1,11 @@
-#include "mainwindow/ColorGrid.h"
-#include "mainwindow/ColorSwatch.h"
-#include "palette/ColorTexts.h"
 #include "tools/ColorGrids.h"
 #include "tools/CommonColorsPage.h"
 #include "tools/MatchingPalettePage.h"
 #include "tools/ShadesPage.h"
 #include "tools/WebSafePage.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/ColorSwatch.h"
+#include "widgets/ColorTexts.h"
 
 #include "test_toolpages_fixture.h"
 

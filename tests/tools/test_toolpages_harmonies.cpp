@@ -1,6 +1,6 @@
-#include "mainwindow/ColorSwatch.h"
-#include "palette/ColorTexts.h"
 #include "tools/HarmonyPage.h"
+#include "widgets/ColorSwatch.h"
+#include "widgets/ColorTexts.h"
 
 #include "test_toolpages_fixture.h"
 

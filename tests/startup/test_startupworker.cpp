@@ -1,4 +1,4 @@
-#include "app/StartupWorker.h"
+#include "startup/StartupWorker.h"
 
 #include <QtTest>
 

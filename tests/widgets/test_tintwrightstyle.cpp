@@ -1,4 +1,4 @@
-#include "mainwindow/TintwrightStyle.h"
+#include "widgets/TintwrightStyle.h"
 
 #include <QApplication>
 #include <QMenuBar>

@@ -1,4 +1,4 @@
-#include "palette/ColorTexts.h"
+#include "widgets/ColorTexts.h"
 
 ColorTexts SelectionChanged(ColorValue color)
 {

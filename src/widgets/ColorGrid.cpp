@@ -1,7 +1,7 @@
-#include "mainwindow/ColorGrid.h"
-#include "mainwindow/QtColors.h"
+#include "widgets/ColorGrid.h"
+#include "widgets/QtColors.h"
 
-#include "mainwindow/ColorDrag.h"
+#include "widgets/ColorDrag.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,5 +1,5 @@
-#include "app/StartupWorker.h"
-#include "app/mod_Main.h"
+#include "startup/StartupWorker.h"
+#include "startup/mod_Main.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/ColorFormats.h"
+#include "widgets/ColorFormats.h"
 
 #include <QTest>
 

@@ -1,15 +1,15 @@
-#include "app/mod_Main.h"
+#include "startup/mod_Main.h"
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
-#include "app/StartupProbe.h"
-#include "app/StartupWorker.h"
-#include "app/frm_Splash.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "help/frm_Tip.h"
-#include "mainwindow/TintwrightStyle.h"
 #include "mainwindow/frm_MDIMain.h"
+#include "startup/StartupProbe.h"
+#include "startup/StartupWorker.h"
+#include "startup/frm_Splash.h"
+#include "widgets/TintwrightStyle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

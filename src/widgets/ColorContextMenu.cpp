@@ -1,6 +1,6 @@
-#include "mainwindow/ColorContextMenu.h"
+#include "widgets/ColorContextMenu.h"
 
-#include "mainwindow/ColorFormats.h"
+#include "widgets/ColorFormats.h"
 
 namespace {
 

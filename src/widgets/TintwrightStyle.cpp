@@ -1,6 +1,6 @@
-#include "mainwindow/TintwrightStyle.h"
+#include "widgets/TintwrightStyle.h"
 
-#include "mainwindow/AppIcons.h"
+#include "widgets/AppIcons.h"
 
 TintwrightStyle::TintwrightStyle(const QString &baseKey) : QProxyStyle(baseKey)
 {

@@ -1,7 +1,7 @@
-#include "mainwindow/ColorSwatch.h"
+#include "widgets/ColorSwatch.h"
 
-#include "mainwindow/ColorDrag.h"
-#include "mainwindow/QtColors.h"
+#include "widgets/ColorDrag.h"
+#include "widgets/QtColors.h"
 
 #include <QApplication>
 #include <QMouseEvent>

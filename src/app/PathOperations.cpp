@@ -1,4 +1,4 @@
-#include "workspace/PathOperations.h"
+#include "app/PathOperations.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "mainwindow/AppIcons.h"
+#include "widgets/AppIcons.h"
 
-#include "mainwindow/ImageHandoff.h"
+#include "widgets/ImageHandoff.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/frm_Splash.h"
+#include "startup/frm_Splash.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>

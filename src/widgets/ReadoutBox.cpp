@@ -1,4 +1,4 @@
-#include "mainwindow/ReadoutBox.h"
+#include "widgets/ReadoutBox.h"
 
 #include <QLineEdit>
 #include <QStyle>

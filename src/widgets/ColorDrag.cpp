@@ -1,5 +1,5 @@
-#include "mainwindow/ColorDrag.h"
-#include "mainwindow/QtColors.h"
+#include "widgets/ColorDrag.h"
+#include "widgets/QtColors.h"
 
 #include <QColor>
 #include <QDataStream>

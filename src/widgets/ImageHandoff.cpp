@@ -1,4 +1,4 @@
-#include "mainwindow/ImageHandoff.h"
+#include "widgets/ImageHandoff.h"
 
 ImageHandoff &ImageHandoff::instance()
 {

@@ -1,4 +1,4 @@
-#include "app/StartupWorker.h"
+#include "startup/StartupWorker.h"
 
 #if __has_include(<dlfcn.h>)
 #include <dlfcn.h>
