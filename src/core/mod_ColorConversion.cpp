@@ -256,6 +256,14 @@ HSVColor RGBToHSV(float R, float G, float B)
     return hsvFromFractions(store(R * kInv255), store(G * kInv255), store(B * kInv255));
 }
 
+HSVColor ColorToHSV(ColorValue c)
+{
+    const RGBColor rgb = ColorToRGB(c);
+    // Whole components: their fractions come from a table.
+    return hsvFromFractions(kUnitFractions[static_cast<size_t>(rgb.R)],
+        kUnitFractions[static_cast<size_t>(rgb.G)], kUnitFractions[static_cast<size_t>(rgb.B)]);
+}
+
 RGBColor HSVToRGB(float H, float S, float V)
 {
     RGBColor rgb;
@@ -303,10 +311,7 @@ CMYKColor CMYToCMYK(float C, float M, float Y)
 
 ColorValue RotateHue(ColorValue c, int32_t degrees)
 {
-    const RGBColor rgb = ColorToRGB(c);
-    // Whole components: their fractions come from a table.
-    const HSVColor hsv = hsvFromFractions(kUnitFractions[static_cast<size_t>(rgb.R)],
-        kUnitFractions[static_cast<size_t>(rgb.G)], kUnitFractions[static_cast<size_t>(rgb.B)]);
+    const HSVColor hsv = ColorToHSV(c);
     float h = store(hsv.H * 360.0 + degrees);
     if (h > 359)
         h = store(h - 360.0);

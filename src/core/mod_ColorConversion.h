@@ -65,6 +65,9 @@ std::string ColorToHex(ColorValue c);
 // R, G, B are component values 0..255 given as floats. Result in fractions.
 HSVColor RGBToHSV(float R, float G, float B);
 
+// RGBToHSV of the colour's components, in fractions.
+HSVColor ColorToHSV(ColorValue c);
+
 // Mixed units: S or V above 1 are percent; H below 1 (negative included) is a
 // fraction of the circle, otherwise degrees. Exactly 1 is a fraction for S and
 // V but one degree for H. The hue is used in whole degrees. S or V outside

@@ -33,34 +33,31 @@ template<typename Operation> void PaletteCommands::onActivePalette(Operation ope
 
 void PaletteCommands::connectMenus()
 {
-    const auto item = [this](const char *name) {
-        return m_main->findChild<QAction *>(QString::fromLatin1(name));
-    };
-    connect(item("mnuFileNew"), &QAction::triggered, this, &PaletteCommands::mnuFileNew_Click);
-    connect(item("mnuFileOpen"), &QAction::triggered, this, &PaletteCommands::mnuFileOpen_Click);
-    connect(item("mnuFileSave"), &QAction::triggered, this, &PaletteCommands::mnuFileSave_Click);
-    connect(
-        item("mnuFileSaveAs"), &QAction::triggered, this, &PaletteCommands::mnuFileSaveAs_Click);
-    for (const char *name : { "mnuFileNew", "mnuFileOpen" })
-        item(name)->setEnabled(true);
+    const MainMenus &menus = m_main->menus();
+    connect(menus.mnuFileNew, &QAction::triggered, this, &PaletteCommands::mnuFileNew_Click);
+    connect(menus.mnuFileOpen, &QAction::triggered, this, &PaletteCommands::mnuFileOpen_Click);
+    connect(menus.mnuFileSave, &QAction::triggered, this, &PaletteCommands::mnuFileSave_Click);
+    connect(menus.mnuFileSaveAs, &QAction::triggered, this, &PaletteCommands::mnuFileSaveAs_Click);
+    menus.mnuFileNew->setEnabled(true);
+    menus.mnuFileOpen->setEnabled(true);
 
     // The Edit menu works on the whole active palette, like its toolbar.
     const struct {
-        const char *item;
+        QAction *item;
         const char *code; // toolbar key; nullptr for undo and redo
         bool undo;
     } edits[] = {
-        { "mnuEditUndo", nullptr, true },
-        { "mnuRedo", nullptr, false },
-        { "mnuEditDarken2", "S-", false },
-        { "mnuEditLighten2", "S+", false },
-        { "mnuEditSaturate2", "V+", false },
-        { "mnuEditDesaturate2", "V-", false },
+        { menus.mnuEditUndo, nullptr, true },
+        { menus.mnuRedo, nullptr, false },
+        { menus.mnuEditDarken2, "S-", false },
+        { menus.mnuEditLighten2, "S+", false },
+        { menus.mnuEditSaturate2, "V+", false },
+        { menus.mnuEditDesaturate2, "V-", false },
     };
     for (const auto &edit : edits) {
         const QString code = edit.code ? QString::fromLatin1(edit.code) : QString();
         const bool undo = edit.undo;
-        connect(item(edit.item), &QAction::triggered, this, [this, code, undo] {
+        connect(edit.item, &QAction::triggered, this, [this, code, undo] {
             onActivePalette([&](frmPalette *palette) {
                 if (!code.isEmpty())
                     palette->AdjustPalette(code);
@@ -106,9 +103,11 @@ void PaletteCommands::connectContextMenu()
 void PaletteCommands::updateEnabled()
 {
     const bool palette = m_main->activePaletteWindow() != nullptr;
-    for (const char *name : { "mnuFileSave", "mnuFileSaveAs", "mnuEditUndo", "mnuRedo",
-             "mnuEditDarken2", "mnuEditLighten2", "mnuEditSaturate2", "mnuEditDesaturate2" })
-        m_main->findChild<QAction *>(QString::fromLatin1(name))->setEnabled(palette);
+    const MainMenus &menus = m_main->menus();
+    for (QAction *item : { menus.mnuFileSave, menus.mnuFileSaveAs, menus.mnuEditUndo, menus.mnuRedo,
+             menus.mnuEditDarken2, menus.mnuEditLighten2, menus.mnuEditSaturate2,
+             menus.mnuEditDesaturate2 })
+        item->setEnabled(palette);
 }
 
 frmPalette *PaletteCommands::mnuFileNew_Click()

@@ -15,7 +15,6 @@
 #include "tools/ToolPages.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ColorFormats.h"
-#include "widgets/ColorTexts.h"
 #include "widgets/MdiChild.h"
 #include "widgets/ReadoutBox.h"
 
@@ -34,21 +33,6 @@
 
 namespace {
 
-QAction *menuItem(QMenu *menu, const char *name, const QString &caption, bool enabled = true)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(enabled);
-    return action;
-}
-
-QMenu *topMenu(QMenuBar *bar, const char *name, const QString &caption)
-{
-    QMenu *menu = bar->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
 QString mnemonicLetter(const QString &caption)
 {
     return QKeySequence::mnemonic(caption).toString().right(1).toUpper();
@@ -57,18 +41,18 @@ QString mnemonicLetter(const QString &caption)
 struct ToolBarButton {
     const char *key; // nullptr: a separator
     AppIcons::Kind icon;
-    const char *menuItem; // the menu command the button stands for
+    QAction *MainMenus::*menuItem; // the menu command the button stands for
 };
 
 const ToolBarButton kToolBarButtons[] = {
-    { "New", AppIcons::Kind::NewPalette, "mnuFileNew" },
-    { "Open", AppIcons::Kind::OpenPalette, "mnuFileOpen" },
-    { "Save", AppIcons::Kind::SavePalette, "mnuFileSave" },
+    { "New", AppIcons::Kind::NewPalette, &MainMenus::mnuFileNew },
+    { "Open", AppIcons::Kind::OpenPalette, &MainMenus::mnuFileOpen },
+    { "Save", AppIcons::Kind::SavePalette, &MainMenus::mnuFileSave },
     { nullptr, AppIcons::Kind::App, nullptr },
-    { "webpreview", AppIcons::Kind::WebPreview, "mnuWebPreview" },
-    { "vectorimgpreview", AppIcons::Kind::VectorPreview, "mnuVectorImagePreview" },
-    { "sbrpreview", AppIcons::Kind::ScrollBarPreview, "mnuScrollBarPreview" },
-    { "EyeDropper", AppIcons::Kind::EyeDropper, "mnuScreenColorPicker" },
+    { "webpreview", AppIcons::Kind::WebPreview, &MainMenus::mnuWebPreview },
+    { "vectorimgpreview", AppIcons::Kind::VectorPreview, &MainMenus::mnuVectorImagePreview },
+    { "sbrpreview", AppIcons::Kind::ScrollBarPreview, &MainMenus::mnuScrollBarPreview },
+    { "EyeDropper", AppIcons::Kind::EyeDropper, &MainMenus::mnuScreenColorPicker },
     { nullptr, AppIcons::Kind::App, nullptr },
 };
 
@@ -132,66 +116,20 @@ frm_MDIMain::~frm_MDIMain()
 
 void frm_MDIMain::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    QMenu *file = topMenu(bar, "mnuFile", QStringLiteral("&File"));
-    menuItem(file, "mnuFileNew", QStringLiteral("&New Palette"), false);
-    menuItem(file, "mnuFileOpen", QStringLiteral("&Open Palette..."), false);
-    menuItem(file, "mnuFileSave", QStringLiteral("&Save Palette"), false);
-    menuItem(file, "mnuFileSaveAs", QStringLiteral("Save Palette &As..."), false);
-    QMenu *exportMenu = file->addMenu(QStringLiteral("Export Palette"));
-    exportMenu->setObjectName(QStringLiteral("mnuFileExport"));
-    menuItem(exportMenu, "mnuExportToAct",
-        QStringLiteral("Export to Photoshop Color Table (.act) "), false);
-    menuItem(exportMenu, "mnuExportToAI", QStringLiteral("Export to Illustrator Swatch File (.ai)"),
-        false);
-    menuItem(exportMenu, "mnuExportToHTML", QStringLiteral("Export as Web Page"), false);
-    menuItem(exportMenu, "mnuExportToXML", QStringLiteral("Export as XML file"), false);
-    file->addSeparator();
-    menuItem(file, "mnuSaveWorkspace", QStringLiteral("Save my &Workspace..."), false);
-    menuItem(file, "mnuOpenWorkspace", QStringLiteral("&Open my Workspace..."), false);
-    file->addSeparator();
-    connect(menuItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
-        &QWidget::close);
-
-    QMenu *edit = topMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
-    menuItem(edit, "mnuEditUndo", QStringLiteral("&Undo"), false);
-    menuItem(edit, "mnuRedo", QStringLiteral("&Redo"), false);
-    edit->addSeparator();
-    menuItem(edit, "mnuEditDarken2", QStringLiteral("&Darken"), false);
-    menuItem(edit, "mnuEditLighten2", QStringLiteral("&Lighten"), false);
-    edit->addSeparator();
-    menuItem(edit, "mnuEditSaturate2", QStringLiteral("&Saturate"), false);
-    menuItem(edit, "mnuEditDesaturate2", QStringLiteral("D&esaturate"), false);
-
-    QMenu *utilities = topMenu(bar, "mnuUtilities", QStringLiteral("&Utilities"));
-    menuItem(utilities, "mnuScreenColorPicker", QStringLiteral("&Eyedropper Tool..."), false);
-    menuItem(utilities, "mnuUtilModifyHexValue", QStringLiteral("Modify &HEX Value..."), false);
-    menuItem(utilities, "mnuScrollBarPreview", QStringLiteral("&Scroll Bar Preview..."), false);
-    menuItem(utilities, "mnuVectorImagePreview", QStringLiteral("&Vector Image Preview..."), false);
-    menuItem(utilities, "mnuWebPreview", QStringLiteral("&Web Preview..."), false);
-    menuItem(utilities, "mnuCodeGenerator", QStringLiteral("&Code Generator"), false);
-
-    m_mnuWindow = topMenu(bar, "mnuWindow", QStringLiteral("&Window"));
-    connect(menuItem(m_mnuWindow, "mnuCascade", QStringLiteral("&Cascade")), &QAction::triggered,
-        m_documentArea, &QMdiArea::cascadeSubWindows);
-    connect(menuItem(m_mnuWindow, "mnuTileVertically", QStringLiteral("Tile Vertically")),
-        &QAction::triggered, m_documentArea, &DocumentArea::tileVertically);
-    connect(menuItem(m_mnuWindow, "mnuTileHorizontally", QStringLiteral("Tile Horizontally")),
-        &QAction::triggered, m_documentArea, &DocumentArea::tileHorizontally);
-    connect(menuItem(m_mnuWindow, "mnuArrangeIcons", QStringLiteral("&Arrange Icons")),
-        &QAction::triggered, m_documentArea, &DocumentArea::arrangeIcons);
-    connect(menuItem(m_mnuWindow, "mnuCloseAll", QStringLiteral("&Close All")), &QAction::triggered,
-        this, &frm_MDIMain::mnuCloseAll_Click);
-    m_windowListSeparator = m_mnuWindow->addSeparator();
-    connect(m_mnuWindow, &QMenu::aboutToShow, this, &frm_MDIMain::updateWindowMenu);
-
-    QMenu *help = topMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    connect(menuItem(help, "mnuHelpQuickTips", QStringLiteral("&Quick Tips")), &QAction::triggered,
-        this, [this] { frm_Tip::ShowQuickTips(this); });
-    menuItem(help, "mnuSupportWebSite", QStringLiteral("&Support Website"), false);
-    menuItem(help, "mnuCheckForUpdates", QStringLiteral("&Check for Updates"), false);
-    help->addSeparator();
-    menuItem(help, "mnuHepAbout", QStringLiteral("&About"), false);
+    m_menus.build(menuBar());
+    connect(m_menus.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menus.mnuCascade, &QAction::triggered, m_documentArea, &QMdiArea::cascadeSubWindows);
+    connect(m_menus.mnuTileVertically, &QAction::triggered, m_documentArea,
+        &DocumentArea::tileVertically);
+    connect(m_menus.mnuTileHorizontally, &QAction::triggered, m_documentArea,
+        &DocumentArea::tileHorizontally);
+    connect(
+        m_menus.mnuArrangeIcons, &QAction::triggered, m_documentArea, &DocumentArea::arrangeIcons);
+    connect(m_menus.mnuCloseAll, &QAction::triggered, this, &frm_MDIMain::mnuCloseAll_Click);
+    m_windowListSeparator = m_menus.mnuWindow->addSeparator();
+    connect(m_menus.mnuWindow, &QMenu::aboutToShow, this, &frm_MDIMain::updateWindowMenu);
+    connect(m_menus.mnuHelpQuickTips, &QAction::triggered, this,
+        [this] { frm_Tip::ShowQuickTips(this); });
 }
 
 void frm_MDIMain::buildToolBar()
@@ -216,7 +154,7 @@ void frm_MDIMain::buildToolBar()
         }
         // The button shares the menu item's action, so enabling one enables
         // both and a click runs exactly the menu command.
-        auto *menuAction = findChild<QAction *>(QString::fromLatin1(button.menuItem));
+        QAction *menuAction = m_menus.*button.menuItem;
         const QString key = QString::fromLatin1(button.key);
         auto *action = new QAction(AppIcons::icon(button.icon), menuAction->text(), this);
         action->setObjectName(key);
@@ -397,7 +335,7 @@ void frm_MDIMain::cMsgs_Notification(const QString &sMsg)
 
 void frm_MDIMain::showActiveColor()
 {
-    setStatusTexts(SelectionChanged(ProcessState::ActiveColor));
+    setStatusTexts(ColorFormats::readouts(ProcessState::ActiveColor));
 }
 
 void frm_MDIMain::setStatusTexts(const ColorTexts &texts)
@@ -516,10 +454,10 @@ void frm_MDIMain::mnuCloseAll_Click()
 void frm_MDIMain::updateWindowMenu()
 {
     // The list of open child windows after the arrangement commands.
-    const QList<QAction *> actions = m_mnuWindow->actions();
+    const QList<QAction *> actions = m_menus.mnuWindow->actions();
     const qsizetype first = actions.indexOf(m_windowListSeparator) + 1;
     for (qsizetype i = first; i < actions.size(); ++i) {
-        m_mnuWindow->removeAction(actions[i]);
+        m_menus.mnuWindow->removeAction(actions[i]);
         delete actions[i];
     }
     const QList<QMdiSubWindow *> windows = m_documentArea->subWindowList();
@@ -527,7 +465,7 @@ void frm_MDIMain::updateWindowMenu()
     int number = 1;
     for (QMdiSubWindow *window : windows) {
         const QString title = window->windowTitle();
-        QAction *item = m_mnuWindow->addAction(
+        QAction *item = m_menus.mnuWindow->addAction(
             number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(title) : title);
         item->setCheckable(true);
         item->setChecked(window == m_documentArea->activeSubWindow());

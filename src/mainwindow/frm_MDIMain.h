@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/mod_ColorConversion.h"
+#include "mainwindow/MainMenus.h"
 #include "palette/PaletteHost.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolPages.h"
@@ -77,6 +78,7 @@ public:
     QTabWidget *optionsTabs() const { return m_tsOptions; }
     QTabWidget *toolsTabs() const { return m_tsTools; }
     QToolBar *mainToolBar() const { return m_tbrMain; }
+    const MainMenus &menus() const { return m_menus; }
 
     // The active child window when it is a palette document, else nullptr.
     frmPalette *activePaletteWindow() const override;
@@ -119,7 +121,7 @@ private:
     ColorContextMenu *m_contextMenu;
     QToolBar *m_tbrMain = nullptr;
     QAction *m_alwaysOnTopAction = nullptr;
-    QMenu *m_mnuWindow = nullptr;
+    MainMenus m_menus;
     QAction *m_windowListSeparator = nullptr;
     QTabWidget *m_tsOptions = nullptr;
     QTabWidget *m_tsTools = nullptr;

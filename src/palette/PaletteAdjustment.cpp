@@ -9,9 +9,7 @@ constexpr float kLowerLimit = 10.0f; // percent; lower only above it
 // h in degrees, s and v in percent: the units HSVToColor reads back.
 HSVColor workingHsv(ColorValue color)
 {
-    const RGBColor rgb = ColorToRGB(color);
-    const HSVColor hsv
-        = RGBToHSV(static_cast<float>(rgb.R), static_cast<float>(rgb.G), static_cast<float>(rgb.B));
+    const HSVColor hsv = ColorToHSV(color);
     return HSVColor { hsv.H * 360.0f, hsv.S * 100.0f, hsv.V * 100.0f };
 }
 

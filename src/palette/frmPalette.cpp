@@ -7,8 +7,8 @@
 #include "palette/PaletteHost.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ColorDrag.h"
+#include "widgets/ColorFormats.h"
 #include "widgets/ColorGrid.h"
-#include "widgets/ColorTexts.h"
 #include "widgets/ReadoutBox.h"
 
 #include <QAction>
@@ -111,7 +111,7 @@ frmPalette::frmPalette(PaletteHost *host, QWidget *parent)
     // The readouts always describe the current cell, also before any change;
     // the main window's boxes keep showing the active colour until the user
     // selects a cell.
-    showReadouts(::SelectionChanged(m_model.shownColor(0, 0)));
+    showReadouts(ColorFormats::readouts(m_model.shownColor(0, 0)));
     QApplication::restoreOverrideCursor();
 
     const QSize cell = baseCellSize(this);
@@ -206,7 +206,7 @@ void frmPalette::showCell(int row, int col)
 
 void frmPalette::SelectionChanged(ColorValue color)
 {
-    const ColorTexts texts = ::SelectionChanged(color);
+    const ColorTexts texts = ColorFormats::readouts(color);
     showReadouts(texts);
     if (m_host)
         m_host->setStatusTexts(texts);

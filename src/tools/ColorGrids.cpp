@@ -4,9 +4,7 @@ namespace ColorGrids {
 
 Shades shades(ColorValue workingColor)
 {
-    const RGBColor rgb = ColorToRGB(workingColor);
-    const HSVColor hsv
-        = RGBToHSV(static_cast<float>(rgb.R), static_cast<float>(rgb.G), static_cast<float>(rgb.B));
+    const HSVColor hsv = ColorToHSV(workingColor);
 
     Shades result {};
     for (int i = 0; i < ShadeRows; ++i) {

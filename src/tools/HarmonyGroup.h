@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ColorContextMenu.h"
+
 #include <array>
 #include <cstdint>
 
@@ -29,8 +31,7 @@ inline constexpr int MaxSwatchesPerGroup = 4;
 struct HarmonyGroupInfo {
     const char *arrayName; // object name of the swatch array
     const char *label; // text of the label above the swatches
-    const char *addMenuName; // object name of the group's add command
-    const char *addCaption; // caption of the add command, with its mnemonic
+    ColorContextMenu::AddItem addItem; // the group's add command
     int swatchCount;
     // Swatch i shows rules[i]; entries from swatchCount on are unused.
     std::array<HarmonySwatchRule, MaxSwatchesPerGroup> rules;
@@ -44,18 +45,17 @@ constexpr HarmonySwatchRule turn(int32_t degrees)
 }
 } // namespace HarmonyRules
 
-// Indexed by HarmonyGroup. The captions keep their historical spelling
-// ("Compliments") and are user-visible texts: do not correct them.
+// Indexed by HarmonyGroup.
 inline constexpr std::array<HarmonyGroupInfo, HarmonyGroupCount> HarmonyGroupTable = { {
-    { "pctCompl", "Complements", "mnuAddCompliments", "Add &Complements", 2,
+    { "pctCompl", "Complements", ColorContextMenu::AddItem::Complements, 2,
         { HarmonyRules::Working, HarmonyRules::turn(180) } },
-    { "pctSplitCompl", "Split Complements", "mnuAddSplitCompliments", "Add &Split Compliments", 3,
+    { "pctSplitCompl", "Split Complements", ColorContextMenu::AddItem::SplitComplements, 3,
         { HarmonyRules::turn(135), HarmonyRules::turn(225), HarmonyRules::Working } },
-    { "pctAnalogous", "Analogous", "mnuAddAnalogous", "Add &Analogous", 3,
+    { "pctAnalogous", "Analogous", ColorContextMenu::AddItem::Analogous, 3,
         { HarmonyRules::turn(-45), HarmonyRules::turn(45), HarmonyRules::Working } },
-    { "pctTriad", "Triad", "mnuAddTriads", "Add &Triads", 3,
+    { "pctTriad", "Triad", ColorContextMenu::AddItem::Triads, 3,
         { HarmonyRules::turn(-120), HarmonyRules::turn(120), HarmonyRules::Working } },
-    { "pctTetrad", "Tetrad", "mnuAddTetrads", "Add &Tetrads", 4,
+    { "pctTetrad", "Tetrad", ColorContextMenu::AddItem::Tetrads, 4,
         { HarmonyRules::Working, HarmonyRules::turn(90), HarmonyRules::turn(180),
             HarmonyRules::turn(270) } },
 } };

@@ -44,23 +44,6 @@ const GroupLayout &layoutOf(HarmonyGroup group)
     return Layouts[static_cast<int>(group)];
 }
 
-ColorContextMenu::AddItem addItemOf(HarmonyGroup group)
-{
-    switch (group) {
-    case HarmonyGroup::Compl:
-        return ColorContextMenu::AddItem::Complements;
-    case HarmonyGroup::SplitCompl:
-        return ColorContextMenu::AddItem::SplitComplements;
-    case HarmonyGroup::Analogous:
-        return ColorContextMenu::AddItem::Analogous;
-    case HarmonyGroup::Triad:
-        return ColorContextMenu::AddItem::Triads;
-    case HarmonyGroup::Tetrad:
-        return ColorContextMenu::AddItem::Tetrads;
-    }
-    return ColorContextMenu::AddItem::None;
-}
-
 } // namespace
 
 HarmonyPage::HarmonyPage(ToolHost *host, QWidget *parent) : QWidget(parent), m_host(host)
@@ -106,22 +89,18 @@ void HarmonyPage::buildGroup(HarmonyGroup group)
 void HarmonyPage::connectAddCommands()
 {
     const ColorContextMenu *menu = m_host->colorContextMenu();
-    const std::pair<QAction *, HarmonyGroup> commands[] = {
-        { menu->mnuAddCompliments, HarmonyGroup::Compl },
-        { menu->mnuAddSplitCompliments, HarmonyGroup::SplitCompl },
-        { menu->mnuAddAnalogous, HarmonyGroup::Analogous },
-        { menu->mnuAddTriads, HarmonyGroup::Triad },
-        { menu->mnuAddTetrads, HarmonyGroup::Tetrad },
-    };
-    for (const auto &[action, group] : commands)
-        connect(action, &QAction::triggered, this, [this, group = group] { addGroup(group); });
+    for (HarmonyGroup group : AllHarmonyGroups) {
+        connect(menu->addItemAction(harmonyGroupInfo(group).addItem), &QAction::triggered, this,
+            [this, group] { addGroup(group); });
+    }
 }
 
 void HarmonyPage::swatchPressed(
     HarmonyGroup group, const ColorSwatch *swatch, Qt::MouseButton button, const QPoint &globalPos)
 {
     if (button == Qt::RightButton)
-        ToolPageActions::showContextMenu(m_host, swatch->color(), globalPos, addItemOf(group));
+        ToolPageActions::showContextMenu(
+            m_host, swatch->color(), globalPos, harmonyGroupInfo(group).addItem);
     else if (group == HarmonyGroup::Compl)
         ToolPageActions::makeWorkingColor(swatch->color());
 }

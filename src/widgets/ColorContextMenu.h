@@ -70,9 +70,10 @@ public:
     QAction *cmSep2;
     QAction *mnuSetAsBackGround;
 
-private:
+    // The "Add ..." item of a harmony group; nullptr for AddItem::None.
     QAction *addItemAction(AddItem item) const;
 
+private:
     bool m_hexDialogAvailable = true;
     bool m_adjustAvailable = true;
 };

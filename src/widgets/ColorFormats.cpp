@@ -41,6 +41,17 @@ QString plainHex(ColorValue color)
     return QString::number(static_cast<uint32_t>(color), 16).toUpper();
 }
 
+QString ampersandHex(ColorValue color)
+{
+    return QStringLiteral("&H") + plainHex(color);
+}
+
+ColorTexts readouts(ColorValue color)
+{
+    return ColorTexts { QString::fromStdString(ColorToRGBString(color)), ampersandHex(color),
+        QString::fromStdString(ColorToHex(color)) };
+}
+
 std::array<QString, kInfoRows> infoLabels()
 {
     return { QStringLiteral("R.G.B"), QStringLiteral("H.S.V"), QStringLiteral("C.M.Y"),
@@ -50,7 +61,7 @@ std::array<QString, kInfoRows> infoLabels()
 std::array<QString, kInfoRows> infoValues(ColorValue color)
 {
     const RGBColor rgb = ColorToRGB(color);
-    const HSVColor hsv = RGBToHSV(float(rgb.R), float(rgb.G), float(rgb.B));
+    const HSVColor hsv = ColorToHSV(color);
     const CMYColor cmy = RGBToCMY(rgb.R, rgb.G, rgb.B);
     const CMYKColor cmyk = CMYToCMYK(cmy.C, cmy.M, cmy.Y);
     const QString sep = QStringLiteral(", ");
@@ -60,6 +71,7 @@ std::array<QString, kInfoRows> infoValues(ColorValue color)
             + sep + percent(hsv.V),
         percent(cmy.C) + sep + percent(cmy.M) + sep + percent(cmy.Y),
         percent(cmyk.C) + sep + percent(cmyk.M) + sep + percent(cmyk.Y) + sep + percent(cmyk.K),
+        // The grid's one text with a blank after the "&H".
         QStringLiteral("&H ") + plainHex(color),
         QString::fromStdString(ColorToHex(color)),
     };
@@ -83,8 +95,7 @@ QString copyRgb(ColorValue color)
 
 QString copyHsv(ColorValue color)
 {
-    const RGBColor rgb = ColorToRGB(color);
-    const HSVColor hsv = RGBToHSV(float(rgb.R), float(rgb.G), float(rgb.B));
+    const HSVColor hsv = ColorToHSV(color);
     const float degrees = static_cast<float>(double(hsv.H) * 360.0);
     return shortFloatText(degrees) + u',' + shortFloatText(hsv.S) + u',' + shortFloatText(hsv.V);
 }

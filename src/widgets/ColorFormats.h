@@ -5,12 +5,28 @@
 #include <QString>
 #include <array>
 
-// The texts of the colour information grid and of the "Copy Color" items.
-// All are built from the colour core, so readouts and clipboard agree.
+// The three readouts of a selected colour, in the palette window's and the
+// main window's status boxes alike.
+struct ColorTexts {
+    QString decimal; // "255-128-0": red, green, blue
+    QString ampersandHex; // "&H80FF"
+    QString web; // "#FF8000"
+    friend bool operator==(const ColorTexts &, const ColorTexts &) = default;
+};
+
+// The texts of the status boxes, the colour information grid and the "Copy
+// Color" items. All are built from the colour core, so readouts and
+// clipboard agree.
 namespace ColorFormats {
 
-// "80FF": the ColorValue in upper-case hexadecimal without leading zeros.
+// "80FF": the ColorValue in upper-case hexadecimal without leading zeros;
+// the bit pattern, so that no sign ever shows.
 QString plainHex(ColorValue color);
+// "&H80FF": plainHex after "&H".
+QString ampersandHex(ColorValue color);
+
+// The readouts of `color` (a shown colour, 0..0xFFFFFF).
+ColorTexts readouts(ColorValue color);
 
 // Value column of the colour information grid, rows "R.G.B", "H.S.V",
 // "C.M.Y", "C.M.Y.K", "HEX", "WEB" in that order.

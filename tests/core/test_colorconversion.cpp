@@ -491,7 +491,7 @@ void TestColorConversion::everyColorConvertsToHsvExactly()
         const HSVColor expected = referenceRgbToHsv(float(rgb.R), float(rgb.G), float(rgb.B));
         const bool inRange
             = hsv.H >= 0 && hsv.H <= 1 && hsv.S >= 0 && hsv.S <= 1 && hsv.V >= 0 && hsv.V <= 1;
-        if (!(hsv == expected) || !inRange)
+        if (!(hsv == expected) || !inRange || !(ColorToHSV(c) == hsv))
             QFAIL(qPrintable(QStringLiteral("%1 gives %2 %3 %4")
                                  .arg(c, 6, 16)
                                  .arg(double(hsv.H), 0, 'g', 9)

@@ -3,9 +3,9 @@
 #include "tools/MatchingPalettePage.h"
 #include "tools/ShadesPage.h"
 #include "tools/WebSafePage.h"
+#include "widgets/ColorFormats.h"
 #include "widgets/ColorGrid.h"
 #include "widgets/ColorSwatch.h"
-#include "widgets/ColorTexts.h"
 
 #include "test_toolpages_fixture.h"
 
@@ -96,7 +96,7 @@ void TestToolPagesGrids::doubleClickMakesCellTheWorkingColor()
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row, column));
 
     QCOMPARE(ProcessState::ActiveColor, chosen);
-    const ColorTexts texts = SelectionChanged(chosen);
+    const ColorTexts texts = ColorFormats::readouts(chosen);
     QCOMPARE(m_fixture.main()->statusText(0), texts.decimal);
     QCOMPARE(m_fixture.main()->statusText(1), texts.ampersandHex);
     QCOMPARE(m_fixture.main()->statusText(2), texts.web);

@@ -1,6 +1,6 @@
 #include "tools/HarmonyPage.h"
+#include "widgets/ColorFormats.h"
 #include "widgets/ColorSwatch.h"
-#include "widgets/ColorTexts.h"
 
 #include "test_toolpages_fixture.h"
 
@@ -40,8 +40,7 @@ void addGroupRows()
 
 QAction *addCommand(const frm_MDIMain *main, HarmonyGroup group)
 {
-    const char *name = harmonyGroupInfo(group).addMenuName;
-    return main->colorContextMenu()->findChild<QAction *>(QString::fromLatin1(name));
+    return main->colorContextMenu()->addItemAction(harmonyGroupInfo(group).addItem);
 }
 
 } // namespace
@@ -187,7 +186,7 @@ void TestToolPagesHarmonies::rightPressOffersOnlyTheGroupsAddItem()
 
     QCOMPARE(m_fixture.lastMenu.count, 1);
     QCOMPARE(m_fixture.lastMenu.visibleAddItems,
-        QStringList { QString::fromLatin1(harmonyGroupInfo(group).addCaption) });
+        QStringList { addCommand(m_fixture.main(), group)->text() });
     QCOMPARE(m_fixture.lastMenu.contextColor, swatch->color());
     QCOMPARE(ProcessState::ActiveColor, before);
     // Hidden again once the menu has closed.
@@ -232,7 +231,7 @@ void TestToolPagesHarmonies::gesturesThatSelectASwatch()
 
     const ColorValue expected = selects ? chosen : 0x0000FF;
     QCOMPARE(ProcessState::ActiveColor, expected);
-    QCOMPARE(m_fixture.main()->statusText(2), SelectionChanged(expected).web);
+    QCOMPARE(m_fixture.main()->statusText(2), ColorFormats::readouts(expected).web);
     // The page has regenerated around the chosen colour.
     QCOMPARE(page()->swatch(HarmonyGroup::Compl, 0)->color(), expected);
     if (!release)

@@ -49,31 +49,37 @@ void TestColorFormats::clipboardTexts_data()
     QTest::addColumn<QString>("rgb");
     QTest::addColumn<QString>("hsv");
     QTest::addColumn<QString>("cmy");
+    QTest::addColumn<QString>("ampersandHex");
     QTest::newRow("orange") << 0x0080FF << "#FF8000"
                             << "FF8000"
                             << "255,128,0"
                             << "30.11767,1,1"
-                            << "0,0.4980392,1";
+                            << "0,0.4980392,1"
+                            << "&H80FF";
     QTest::newRow("steel blue") << 0x996633 << "#336699"
                                 << "336699"
                                 << "51,102,153"
                                 << "210,0.6666667,0.6"
-                                << "0.8,0.6,0.4";
+                                << "0.8,0.6,0.4"
+                                << "&H996633";
     QTest::newRow("green") << 0x00FF00 << "#00FF00"
                            << "00FF00"
                            << "0,255,0"
                            << "120,1,1"
-                           << "1,0,1";
+                           << "1,0,1"
+                           << "&HFF00";
     QTest::newRow("grey 128") << 0x808080 << "#808080"
                               << "808080"
                               << "128,128,128"
                               << "0,0,0.5019608"
-                              << "0.4980392,0.4980392,0.4980392";
+                              << "0.4980392,0.4980392,0.4980392"
+                              << "&H808080";
     QTest::newRow("black") << 0 << "#000000"
                            << "000000"
                            << "0,0,0"
                            << "0,0,0"
-                           << "1,1,1";
+                           << "1,1,1"
+                           << "&H0";
 }
 
 void TestColorFormats::clipboardTexts()
@@ -84,11 +90,17 @@ void TestColorFormats::clipboardTexts()
     QFETCH(QString, rgb);
     QFETCH(QString, hsv);
     QFETCH(QString, cmy);
+    QFETCH(QString, ampersandHex);
     QCOMPARE(ColorFormats::copyWeb(color), web);
     QCOMPARE(ColorFormats::copyHex(color), hex);
     QCOMPARE(ColorFormats::copyRgb(color), rgb);
     QCOMPARE(ColorFormats::copyHsv(color), hsv);
     QCOMPARE(ColorFormats::copyCmy(color), cmy);
+    // The status boxes show the same colour as the clipboard gets it.
+    const ColorTexts texts = ColorFormats::readouts(color);
+    QCOMPARE(texts.ampersandHex, ampersandHex);
+    QCOMPARE(texts.web, web);
+    QCOMPARE(QString(texts.decimal).replace(u'-', u','), rgb);
 }
 
 void TestColorFormats::shortFloatText_data()
