@@ -10,21 +10,21 @@ namespace PaletteImport {
 
 Kind KindOf(const QString &path)
 {
+    QFile file(path);
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
+        QByteArray head = file.read(16);
+        if (head.startsWith("\xEF\xBB\xBF"))
+            head.remove(0, 3);
+        if (head.startsWith("ASEF"))
+            return Kind::SwatchExchange;
+        if (head.startsWith("GIMP Palette"))
+            return Kind::GimpPalette;
+    }
     const QString suffix = QFileInfo(path).suffix();
     if (suffix.compare(QLatin1String("gpl"), Qt::CaseInsensitive) == 0)
         return Kind::GimpPalette;
     if (suffix.compare(QLatin1String("ase"), Qt::CaseInsensitive) == 0)
         return Kind::SwatchExchange;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return Kind::PaletteFile; // its own reader reports why it cannot open
-    QByteArray head = file.read(16);
-    if (head.startsWith("\xEF\xBB\xBF"))
-        head.remove(0, 3);
-    if (head.startsWith("ASEF"))
-        return Kind::SwatchExchange;
-    if (head.startsWith("GIMP Palette"))
-        return Kind::GimpPalette;
     return Kind::PaletteFile;
 }
 

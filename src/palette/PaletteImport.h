@@ -10,11 +10,11 @@ namespace PaletteImport {
 
 enum class Kind { PaletteFile, GimpPalette, SwatchExchange };
 
-// ".gpl" and ".ase" (any case) decide by name; any other file is looked at,
-// so that a GIMP palette or swatch file under another name still opens with
-// its reader. Everything else is a palette file of our own. A palette file
-// never starts like the others: its first four bytes would be a colour
-// above 0xFFFFFF.
+// A file that starts like a GIMP palette or a swatch exchange file is one,
+// whatever its name; otherwise ".gpl" and ".ase" (any case) name the reader
+// that will say what is wrong with it. Everything else is a palette file of
+// our own, which never starts like the others: its first four bytes would
+// be a colour above 0xFFFFFF.
 Kind KindOf(const QString &path);
 
 // Reads a GIMP palette or swatch exchange file; refuses anything larger
