@@ -5,14 +5,14 @@
 #include <QCoreApplication>
 
 QString ShowFileDialog(QWidget *owner, const QString &title, const QString &defaultExt, bool save,
-    const QString &filterName)
+    const QString &filterName, const QStringList &extraFilters)
 {
     const QString name = filterName.isEmpty() ? QStringLiteral("Tint Wright Palettes") : filterName;
 
     PlatformServices::FileDialogRequest request;
     request.title = title;
-    request.filters = QStringList { name + QStringLiteral(" (*") + defaultExt + QLatin1Char(')'),
-        QStringLiteral("All Files (*.*)") };
+    request.filters = QStringList { name + QStringLiteral(" (*") + defaultExt + QLatin1Char(')') }
+        + extraFilters + QStringList { QStringLiteral("All Files (*.*)") };
     request.startFolder = QCoreApplication::applicationDirPath();
     request.defaultSuffix
         = defaultExt.startsWith(QLatin1Char('.')) ? defaultExt.mid(1) : defaultExt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -9,9 +10,10 @@ class QWidget;
 // the user cancelled.
 //
 // defaultExt is given with its dot (".twp"); the filters are
-// "<filterName> (*<defaultExt>)" and then "All Files (*.*)". An empty
+// "<filterName> (*<defaultExt>)", then extraFilters as given (each a full
+// filter such as "GIMP Palettes (*.gpl)"), then "All Files (*.*)". An empty
 // filterName means "Tint Wright Palettes". The dialog starts in the
 // program's own folder and asks no overwrite question: callers that need one
 // ask it themselves.
 QString ShowFileDialog(QWidget *owner, const QString &title, const QString &defaultExt, bool save,
-    const QString &filterName = {});
+    const QString &filterName = {}, const QStringList &extraFilters = {});

@@ -3,6 +3,7 @@
 #include "app/FileDialog.h"
 #include "app/PlatformServices.h"
 #include "mainwindow/DocumentArea.h"
+#include "mainwindow/ExportCommands.h"
 #include "mainwindow/frm_MDIMain.h"
 #include "palette/frmPalette.h"
 #include "widgets/ColorContextMenu.h"
@@ -121,9 +122,9 @@ frmPalette *PaletteCommands::mnuFileNew_Click()
 
 void PaletteCommands::mnuFileOpen_Click()
 {
-    const QString path
-        = ShowFileDialog(m_main, QStringLiteral("Select Palette File"), kPaletteExtension, false);
-    if (path.isEmpty())
+    const QString path = ShowFileDialog(m_main, QStringLiteral("Select Palette File"),
+        kPaletteExtension, false, {}, ExportCommands::openFilters());
+    if (path.isEmpty() || ExportCommands::openForeignPalette(m_main, path))
         return;
     frmPalette *palette = m_main->createPaletteWindow();
     palette->setFileName(path);

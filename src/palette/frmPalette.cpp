@@ -1,7 +1,10 @@
 #include "palette/frmPalette.h"
 
 #include "app/FileDialog.h"
+#include "app/PathOperations.h"
 #include "app/PlatformServices.h"
+#include "app/SafeFileWriter.h"
+#include "app/VendorSite.h"
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "palette/PaletteHost.h"
@@ -316,6 +319,40 @@ bool frmPalette::Load()
         PlatformServices::get().messageBox(
             this, result.error, PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical);
     return result.ok;
+}
+
+void frmPalette::ExportTo(const QString &Dest)
+{
+    ExportTo(mod_Export::FormatForKey(Dest));
+}
+
+void frmPalette::ExportTo(mod_Export::Format format)
+{
+    guarded(this, "ExportTo", [&] {
+        const mod_Export::DialogRow row = mod_Export::DialogRowFor(format);
+        const QString path = ShowFileDialog(
+            window(), QStringLiteral("Select Export File:"), row.defaultExt, true, row.filterName);
+        if (path.isEmpty())
+            return;
+        const mod_Export::ExportList colors = mod_Export::BuildExportList(m_model.colors());
+        if (colors.isEmpty() && !mod_Export::WritesEmptyPalette(format)) {
+            PlatformServices::get().messageBox(this,
+                QStringLiteral("The Tintwright Palette is Empty!"), PlatformServices::Buttons::Ok,
+                PlatformServices::Icon::Information);
+            return;
+        }
+        const mod_Export::ExportContext context {
+            m_model.FileName().isEmpty() ? m_model.caption() : GetFileBaseName(m_model.FileName()),
+            VendorSite::homePage(),
+        };
+        const SafeFileWriter::Result written
+            = SafeFileWriter::write(path, mod_Export::Write(format, colors, context));
+        if (!written)
+            PlatformServices::get().messageBox(this,
+                QStringLiteral("Error: ") + written.error + QStringLiteral("\r\n")
+                    + mod_Export::FailureText(format),
+                PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical);
+    });
 }
 
 frmPalette *frmPalette::ClonePalette()

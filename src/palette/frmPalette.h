@@ -1,6 +1,7 @@
 #pragma once
 
 #include "palette/PaletteModel.h"
+#include "palette/mod_Export.h"
 #include "widgets/MdiChild.h"
 
 #include <QWidget>
@@ -45,6 +46,13 @@ public:
     bool Save(const QString &inFile);
     // Reads FileName; on failure shows why and returns false.
     bool Load();
+    // Asks for a file and writes the palette's colours into it in the format
+    // of `Dest`: "AI", "Act" or "xml", and the HTML page for any other text.
+    // A cancelled dialog does nothing; an empty palette is refused except
+    // for the colour table; a failure is shown and leaves an existing file
+    // as it was. The palette and Dirty never change.
+    void ExportTo(const QString &Dest);
+    void ExportTo(mod_Export::Format format);
 
     QString FileName() const { return m_model.FileName(); }
     void setFileName(const QString &fileName) { m_model.setFileName(fileName); }

@@ -234,6 +234,15 @@ def drag(h, window, source, target, steps=16):
     h.xdotool("mouseup", 1)
 
 
+def file_dialog(h, title, path):
+    """Types a full path into the file-name box of the Qt file dialog, which
+    has the focus when the dialog opens, and accepts it."""
+    dialog = h.wait_window(title)
+    h.type_text(path, window=dialog)
+    h.key("Return", window=dialog)
+    h.wait_window_gone(dialog)
+
+
 def prompts(h, main):
     """The program's message boxes that are up: dialogs captioned with the
     application's title."""

@@ -9,8 +9,9 @@ import struct
 import time
 
 from app_ui import (COMMON_COLORS, COMMON_TAB, SECOND_PALETTE_GRID, WEB_SAFE_TAB, capture,
-                    close_program, context_menu_pick, drag, expect_pixel, single_column_cell,
-                    wait_cell_rgb, wait_palette_grid, web_safe_cell, web_safe_color)
+                    close_program, context_menu_pick, drag, expect_pixel, file_dialog,
+                    single_column_cell, wait_cell_rgb, wait_palette_grid, web_safe_cell,
+                    web_safe_color)
 from harness import run_scenario
 from screen_image import color_value_to_rgb
 from xsession import scaled
@@ -30,15 +31,6 @@ def expected_cells():
     for (ws_row, ws_col), (row, col) in DRAGS:
         cells[row * 4 + col] = web_safe_color(ws_row, ws_col)
     return cells
-
-
-def file_dialog(h, title, path):
-    """Types a full path into the file-name box of the Qt file dialog, which
-    has the focus when the dialog opens, and accepts it."""
-    dialog = h.wait_window(title)
-    h.type_text(path, window=dialog)
-    h.key("Return", window=dialog)
-    h.wait_window_gone(dialog)
 
 
 def check_cells(h, grid, cells, what, timeout=15):

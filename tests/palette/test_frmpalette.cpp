@@ -9,6 +9,7 @@
 #include "widgets/ColorGrid.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -17,6 +18,27 @@
 #include <memory>
 
 using Answer = PlatformServices::Answer;
+
+namespace {
+
+// File > Export Palette from the top, by the extension each item writes.
+const std::pair<const char *, const char *> kExportItems[]
+    = { { "mnuExportToAct", "act" }, { "mnuExportToAI", "ai" }, { "mnuExportToHTML", "html" },
+          { "mnuExportToXML", "xml" }, { "mnuExportToGPL", "gpl" }, { "mnuExportToASE", "ase" },
+          { "mnuExportToCSS", "css" }, { "mnuExportToTokens", "json" } };
+
+QString testData(const QString &name)
+{
+    return qEnvironmentVariable("TW_TEST_DATA") + u'/' + name;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TestFrmPalette : public QObject {
     Q_OBJECT
@@ -41,9 +63,16 @@ private slots:
     void rightClickOnEmptyCellOffersWhiteAndErase();
     void cellsFillTheGrid_data();
     void cellsFillTheGrid();
+    void exportWritesTheFormat_data();
+    void exportWritesTheFormat();
+    void exportingEmptyPaletteWritesOnlyTheColorTable();
+    void exportCancelledFailedOrWithoutPalette();
+    void openingOtherProgramsPalettes_data();
+    void openingOtherProgramsPalettes();
 
 private:
     frmPalette *newPalette();
+    frmPalette *openPalette(const QString &path);
     QAction *action(const char *name) const;
 
     FakePlatformServices m_fake;
@@ -81,6 +110,13 @@ frmPalette *TestFrmPalette::newPalette()
     m_main->documentArea()->setActiveSubWindow(
         qobject_cast<QMdiSubWindow *>(palette->parentWidget()));
     return palette;
+}
+
+frmPalette *TestFrmPalette::openPalette(const QString &path)
+{
+    m_fake.fileDialogAnswers.enqueue(path);
+    action("mnuFileOpen")->trigger();
+    return m_main->activePaletteWindow();
 }
 
 QAction *TestFrmPalette::action(const char *name) const
@@ -366,6 +402,119 @@ void TestFrmPalette::cellsFillTheGrid()
         height += grid->rowHeight(row);
     QCOMPARE(width, grid->viewport()->width());
     QCOMPARE(height, grid->viewport()->height());
+}
+
+void TestFrmPalette::exportWritesTheFormat_data()
+{
+    QTest::addColumn<QString>("command"); // a menu item, or a key of ExportTo
+    QTest::addColumn<QString>("extension");
+    for (const auto &[item, extension] : kExportItems)
+        QTest::newRow(item) << item << extension;
+    for (const char *key : { "ai", "HTML" }) // anything but "AI", "Act" and "xml"
+        QTest::newRow(key) << QString::fromLatin1(key) << QStringLiteral("html");
+}
+
+void TestFrmPalette::exportWritesTheFormat()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, extension);
+    frmPalette *palette = openPalette(testData("red-and-blue.twp"));
+    const QString target = m_dir.filePath(command + u'.' + extension);
+    m_fake.fileDialogAnswers.enqueue(target);
+    if (command.startsWith("mnu"))
+        action(qPrintable(command))->trigger();
+    else
+        palette->ExportTo(command);
+
+    const auto &dialog = m_fake.fileDialogs.last();
+    QCOMPARE(dialog.title, QStringLiteral("Select Export File:"));
+    QVERIFY(dialog.save && dialog.filters.first().endsWith("(*." + extension + ')'));
+    QVERIFY(m_fake.messageBoxes.isEmpty());
+    QCOMPARE(contents(target), contents(testData("red-and-blue." + extension)));
+    QVERIFY(!palette->Dirty());
+}
+
+void TestFrmPalette::exportingEmptyPaletteWritesOnlyTheColorTable()
+{
+    newPalette();
+    QDir folder(m_dir.filePath("empty"));
+    QVERIFY(folder.mkpath("."));
+    for (const auto &[item, extension] : kExportItems) {
+        m_fake.fileDialogAnswers.enqueue(folder.filePath(extension));
+        action(item)->trigger();
+    }
+    QCOMPARE(folder.entryList(QDir::Files), QStringList { "act" });
+    QCOMPARE(contents(folder.filePath("act")), QByteArray(768, '\0'));
+    QCOMPARE(m_fake.messageBoxes.size(), 7);
+    QCOMPARE(m_fake.messageBoxes.last().text, QStringLiteral("The Tintwright Palette is Empty!"));
+    QCOMPARE(m_fake.messageBoxes.last().icon, PlatformServices::Icon::Information);
+}
+
+void TestFrmPalette::exportCancelledFailedOrWithoutPalette()
+{
+    frmPalette *palette = openPalette(testData("red-and-blue.twp"));
+    for (const auto &item : kExportItems)
+        action(item.first)->trigger(); // the dialog is cancelled: nothing happens
+    QCOMPARE(m_fake.fileDialogs.size(), 1 + 8);
+    QVERIFY(m_fake.messageBoxes.isEmpty());
+    // A folder cannot be replaced by a file; it stays as it is.
+    for (const char *item : { "mnuExportToAI", "mnuExportToHTML" }) {
+        m_fake.fileDialogAnswers.enqueue(m_dir.path());
+        action(item)->trigger();
+    }
+    const QString error = QStringLiteral("Error: %1 is a folder, not a file\r\n").arg(m_dir.path());
+    QCOMPARE(m_fake.messageBoxes.value(0).text, error + "Export Failed!");
+    QCOMPARE(m_fake.messageBoxes.value(1).text, error + "Export Failed");
+    QCOMPARE(m_fake.messageBoxes.value(1).icon, PlatformServices::Icon::Critical);
+    // Closing the palette clears the active palette: the items only beep.
+    palette->parentWidget()->close();
+    for (const auto &item : kExportItems)
+        action(item.first)->trigger();
+    QCOMPARE(m_fake.beeps, 8);
+    QCOMPARE(m_fake.fileDialogs.size(), 1 + 8 + 2);
+}
+
+void TestFrmPalette::openingOtherProgramsPalettes_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("colors"); // -1: the file does not open
+    QTest::addColumn<QString>("message");
+    QByteArray many = "GIMP Palette\n";
+    for (int i = 0; i < 20; ++i)
+        many += QByteArray::number(i) + " 0 0\n";
+    QTest::newRow("swatch exchange") << contents(testData("red-and-blue.ase")) << 2 << QString();
+    QTest::newRow("more than 16 colours")
+        << many << 16
+        << "The file holds 20 colours; a palette has 16 cells, so it shows the first 16.";
+    QTest::newRow("malformed") << QByteArray("GIMP Palette\nred\n") << -1
+                               << "x.gpl cannot be opened.\r\nLine 2 is not a colour: it does not "
+                                  "start with three whole numbers for red, green and blue.";
+}
+
+void TestFrmPalette::openingOtherProgramsPalettes()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, colors);
+    QFETCH(QString, message);
+    // Named .gpl whatever it holds: the content decides.
+    const QString path = m_dir.filePath("x.gpl");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush());
+    frmPalette *palette = openPalette(path);
+    QCOMPARE(m_fake.fileDialogs[0].filters.mid(1, 2),
+        QStringList({ "GIMP Palettes (*.gpl)", "Adobe Swatch Exchange (*.ase)" }));
+    QCOMPARE(m_fake.messageBoxes.value(0).text, message);
+    if (colors < 0) {
+        QVERIFY(!palette);
+        return;
+    }
+    QCOMPARE(mod_Export::BuildExportList(palette->model().colors()).size(), colors);
+    QCOMPARE(palette->windowTitle(), QStringLiteral("x.gpl"));
+    QVERIFY(palette->FileName().isEmpty() && !palette->Dirty());
+    // Saving asks for a palette file name; the file it came from stays.
+    action("mnuFileSave")->trigger();
+    QCOMPARE(m_fake.fileDialogs.last().defaultSuffix, QStringLiteral("twp"));
+    QCOMPARE(contents(path), data);
 }
 
 QTEST_MAIN(TestFrmPalette)
