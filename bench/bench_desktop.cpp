@@ -1,13 +1,18 @@
 // The whole "ActiveColorChanged" refresh as the user gets it: status boxes,
-// harmony swatches, shades, matching sliders and the active palette's cell,
-// on the real main window (offscreen).
+// harmony swatches, shades, matching sliders, the colour designer and the
+// active palette's cell, on the real main window (offscreen); and the
+// selector pages' own steps there.
 
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "mainwindow/frm_MDIMain.h"
 #include "startup/mod_Main.h"
+#include "tools/ColorDesignerPage.h"
+#include "tools/RGBSelectorPage.h"
+#include "tools/ToolPages.h"
 
 #include <QApplication>
+#include <QSlider>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <unistd.h>
@@ -43,6 +48,33 @@ void BM_DoSyncDesktopOnly(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_DoSyncDesktopOnly)->Unit(benchmark::kMicrosecond);
+
+// One step of the fixed axis's slider as the page takes it: the change step
+// (value box, drawing request), the posted drawing of plane and strip, and
+// the pointer placed for the sliders' colour.
+void BM_RGBSliderStepOnPage(benchmark::State &state)
+{
+    RGBSelectorPage *page = g_main->findChild<ToolPages *>()->rgbSelectorPage();
+    int value = 0;
+    for (auto _ : state) {
+        value = (value + 37) % 256;
+        page->slider(1)->setValue(value);
+        QCoreApplication::sendPostedEvents(page, QEvent::MetaCall);
+        page->PlacePointerForColor(page->model().sliderColor());
+    }
+}
+BENCHMARK(BM_RGBSliderStepOnPage)->Unit(benchmark::kMicrosecond);
+
+void BM_SyncDesigner(benchmark::State &state)
+{
+    ColorDesignerPage *page = g_main->findChild<ToolPages *>()->colorDesignerPage();
+    int64_t i = 0;
+    for (auto _ : state) {
+        ProcessState::ActiveColor = colorFor(i++);
+        page->SyncDesigner();
+    }
+}
+BENCHMARK(BM_SyncDesigner)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

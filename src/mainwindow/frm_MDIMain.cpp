@@ -12,6 +12,7 @@
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/ExportCommands.h"
 #include "mainwindow/PaletteCommands.h"
+#include "mainwindow/TabStripSwitching.h"
 #include "palette/frmPalette.h"
 #include "tools/ToolPages.h"
 #include "widgets/AppIcons.h"
@@ -87,6 +88,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     m_paletteCommands = new PaletteCommands(this);
     new ExportCommands(this);
     m_toolPages = new ToolPages(this, m_toolContainers, this);
+    new TabStripSwitching(m_tsOptions, m_tsTools, this);
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
     // Windows that come with later parts of the program stay disabled.
@@ -194,13 +196,16 @@ void frm_MDIMain::buildToolArea()
 
     m_tsTools = new QTabWidget;
     m_tsTools->setObjectName(QStringLiteral("tsTools"));
-    addPage(m_tsTools, QStringLiteral("pctToolBox0"), QStringLiteral("&RGB Selector"));
-    addPage(m_tsTools, QStringLiteral("pctToolBox1"), QStringLiteral("Color &Spectrum"));
+    m_toolContainers.rgbSelector
+        = addPage(m_tsTools, QStringLiteral("pctToolBox0"), QStringLiteral("&RGB Selector"));
+    m_toolContainers.spectrum
+        = addPage(m_tsTools, QStringLiteral("pctToolBox1"), QStringLiteral("Color &Spectrum"));
     m_toolContainers.webSafe
         = addPage(m_tsTools, QStringLiteral("pctToolBox2"), QStringLiteral("&Web Safe Palette"));
     m_toolContainers.matching = addPage(
         m_tsTools, QStringLiteral("pctToolBox3"), QStringLiteral("&Matching Palette Selector"));
-    addPage(m_tsTools, QStringLiteral("pctToolBox4"), QStringLiteral("&Color Designer"));
+    m_toolContainers.designer
+        = addPage(m_tsTools, QStringLiteral("pctToolBox4"), QStringLiteral("&Color Designer"));
     m_tsOptions->tabBar()->installEventFilter(this);
     m_tsTools->tabBar()->installEventFilter(this);
     // The selector pages are laid out on an 8100 x 1080 twip surface.

@@ -3,6 +3,7 @@
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "tools/ToolHost.h"
+#include "widgets/ColorDrag.h"
 
 namespace ToolPageActions {
 
@@ -20,6 +21,12 @@ void showContextMenu(
     request.addItem = addItem;
     request.disableCellItems = true;
     host->showColorContextMenu(request, globalPos);
+}
+
+void startDrag(QWidget *surface, ColorValue color)
+{
+    ColorDrag::start(
+        surface, { ColorDrag::SourceKind::Swatch, color, QString::number(color) }, color);
 }
 
 } // namespace ToolPageActions

@@ -4,6 +4,7 @@
 #include "widgets/ColorContextMenu.h"
 
 class QPoint;
+class QWidget;
 class ToolHost;
 
 // The two gestures every colour tool page shares, so that each page only
@@ -19,5 +20,9 @@ void makeWorkingColor(ColorValue color);
 // palette cells only); `addItem` shows a harmony group's own add command.
 void showContextMenu(ToolHost *host, ColorValue color, const QPoint &globalPos,
     ColorContextMenu::AddItem addItem = ColorContextMenu::AddItem::None);
+
+// Drags `color` from a colour surface, handed over like a swatch's: as the
+// decimal text of its tag. Returns when it is dropped or cancelled.
+void startDrag(QWidget *surface, ColorValue color);
 
 } // namespace ToolPageActions

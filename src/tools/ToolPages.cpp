@@ -1,12 +1,16 @@
 #include "tools/ToolPages.h"
 
+#include "tools/ColorDesignerPage.h"
 #include "tools/CommonColorsPage.h"
 #include "tools/HarmonyPage.h"
 #include "tools/MatchingPalettePage.h"
+#include "tools/RGBSelectorPage.h"
 #include "tools/ShadesPage.h"
+#include "tools/SpectrumPage.h"
 #include "tools/WebSafePage.h"
 
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 
@@ -25,7 +29,8 @@ template<typename Content> Content *install(ToolHost *host, QWidget *container)
 
 ToolPages::ToolPages(ToolHost *host, const Containers &containers, QObject *parent)
     : QObject(parent), m_host(host), m_containers(containers),
-      m_harmonies(install<HarmonyPage>(host, containers.harmonies))
+      m_harmonies(install<HarmonyPage>(host, containers.harmonies)),
+      m_rgbSelector(install<RGBSelectorPage>(host, containers.rgbSelector))
 {
 }
 
@@ -37,6 +42,12 @@ void ToolPages::buildHiddenPages()
     m_common = install<CommonColorsPage>(m_host, m_containers.common);
     m_webSafe = install<WebSafePage>(m_host, m_containers.webSafe);
     m_matching = install<MatchingPalettePage>(m_host, m_containers.matching);
+    m_spectrum = install<SpectrumPage>(m_host, m_containers.spectrum);
+    m_designer = install<ColorDesignerPage>(m_host, m_containers.designer);
+    const std::array<QWidget *, 4> otherSelectors
+        = { m_rgbSelector, m_webSafe, m_matching, m_designer };
+    for (QWidget *page : otherSelectors)
+        m_spectrum->answerBareBackground(page);
     DoSyncDesktop();
 }
 
@@ -46,5 +57,6 @@ void ToolPages::DoSyncDesktop()
     if (m_shades) {
         m_shades->FillShades();
         m_matching->SyncMatchSliders();
+        m_designer->SyncDesigner();
     }
 }

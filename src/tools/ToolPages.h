@@ -2,17 +2,21 @@
 
 #include <QObject>
 
+class ColorDesignerPage;
 class CommonColorsPage;
 class HarmonyPage;
 class MatchingPalettePage;
+class RGBSelectorPage;
 class ShadesPage;
+class SpectrumPage;
 class ToolHost;
 class WebSafePage;
 class QWidget;
 
 // The colour tools on the main window's option and selector pages:
-// harmonies, shades, common colours, web-safe colours and the matching
-// palette. Each page is a thin view over its model in this folder.
+// harmonies, shades, common colours, the RGB plane, the spectrum, web-safe
+// colours, the matching palette and the colour designer. Each page is a thin
+// view over its model in this folder.
 class ToolPages : public QObject {
     Q_OBJECT
 
@@ -22,11 +26,14 @@ public:
         QWidget *harmonies = nullptr; // pctOptBox(1)
         QWidget *shades = nullptr; // pctOptBox(3)
         QWidget *common = nullptr; // pctOptBox(4)
+        QWidget *rgbSelector = nullptr; // pctToolBox(0)
+        QWidget *spectrum = nullptr; // pctToolBox(1)
         QWidget *webSafe = nullptr; // pctToolBox(2)
         QWidget *matching = nullptr; // pctToolBox(3)
+        QWidget *designer = nullptr; // pctToolBox(4)
     };
 
-    // Builds the harmonies page, the one shown at start.
+    // Builds the harmonies and RGB selector pages, the ones shown at start.
     ToolPages(ToolHost *host, const Containers &containers, QObject *parent = nullptr);
 
     // Builds the pages behind the other tabs. Start-up calls it right after
@@ -36,7 +43,7 @@ public:
     void buildHiddenPages();
 
     // The "ActiveColorChanged" refresh, in this order: harmonies, shades,
-    // matching sliders (and, later, the colour designer). Nothing else.
+    // matching sliders and the colour designer. Nothing else.
     void DoSyncDesktop();
 
     HarmonyPage *harmonyPage() const { return m_harmonies; }
@@ -44,13 +51,19 @@ public:
     CommonColorsPage *commonColorsPage() const { return m_common; }
     WebSafePage *webSafePage() const { return m_webSafe; }
     MatchingPalettePage *matchingPalettePage() const { return m_matching; }
+    RGBSelectorPage *rgbSelectorPage() const { return m_rgbSelector; }
+    SpectrumPage *spectrumPage() const { return m_spectrum; }
+    ColorDesignerPage *colorDesignerPage() const { return m_designer; }
 
 private:
     ToolHost *m_host;
     Containers m_containers;
     HarmonyPage *m_harmonies;
+    RGBSelectorPage *m_rgbSelector;
     ShadesPage *m_shades = nullptr;
     CommonColorsPage *m_common = nullptr;
     WebSafePage *m_webSafe = nullptr;
     MatchingPalettePage *m_matching = nullptr;
+    SpectrumPage *m_spectrum = nullptr;
+    ColorDesignerPage *m_designer = nullptr;
 };

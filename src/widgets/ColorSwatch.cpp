@@ -1,5 +1,6 @@
 #include "widgets/ColorSwatch.h"
 
+#include "widgets/ColorAccessible.h"
 #include "widgets/ColorDrag.h"
 #include "widgets/QtColors.h"
 
@@ -11,6 +12,7 @@ ColorSwatch::ColorSwatch(QWidget *parent, ColorValue color) : QWidget(parent), m
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    ColorAccessible::setColor(this, color);
 }
 
 void ColorSwatch::setColor(ColorValue color)
@@ -18,6 +20,7 @@ void ColorSwatch::setColor(ColorValue color)
     if (color == m_color)
         return;
     m_color = color;
+    ColorAccessible::setColor(this, color);
     update();
     emit colorChanged(color);
 }

@@ -105,6 +105,25 @@ def expect_pixel(h, window, point, color_value, what, radius=2, timeout=10):
         time.sleep(0.2)
 
 
+def status_boxes(h, main):
+    """The pixels of the three status boxes at the right end of the status
+    strip: what they show, not what it says."""
+    rect = h.window_geometry(main)
+    shot = capture(h)
+    return [shot.pixel(rect.x + x, rect.y + y)
+            for x in range(rect.width - 265, rect.width - 20)
+            for y in range(rect.height - 24, rect.height - 6)]
+
+
+def wait_changed(read, before, timeout=10):
+    deadline = time.monotonic() + scaled(timeout)
+    while read() == before:
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.2)
+    return True
+
+
 class PaletteGrid:
     """The 4 x 4 grid of a palette window as it appears on the screen."""
 

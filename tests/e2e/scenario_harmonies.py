@@ -5,36 +5,15 @@ its selected cell and the program keeps as "Prefs"/"LastColor"; a harmony
 swatch dragged onto a palette cell lands in that cell and becomes the active
 colour."""
 
-import time
-
-from app_ui import (FIRST_PALETTE_GRID, SHADES_TAB, TRIAD_SWATCHES, capture, close_program, drag,
-                    single_column_cell, wait_cell_rgb, wait_palette_grid, wait_pixel)
+from app_ui import (FIRST_PALETTE_GRID, SHADES_TAB, TRIAD_SWATCHES, close_program, drag,
+                    single_column_cell, status_boxes, wait_cell_rgb, wait_changed,
+                    wait_palette_grid, wait_pixel)
 from harness import run_scenario
 from screen_image import rgb_to_color_value
-from xsession import scaled
 
 RED = 0x0000FF
 SHADE_ROW = 10  # 50 % brightness
 DROP_CELL = (2, 1)
-
-
-def status_boxes(h, main):
-    """The pixels of the three status boxes at the right end of the status
-    strip: what they show, not what it says."""
-    rect = h.window_geometry(main)
-    shot = capture(h)
-    return [shot.pixel(rect.x + x, rect.y + y)
-            for x in range(rect.width - 265, rect.width - 20)
-            for y in range(rect.height - 24, rect.height - 6)]
-
-
-def wait_changed(read, before, timeout=10):
-    deadline = time.monotonic() + scaled(timeout)
-    while read() == before:
-        if time.monotonic() > deadline:
-            return False
-        time.sleep(0.2)
-    return True
 
 
 def is_red_shade(rgb):
