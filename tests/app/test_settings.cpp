@@ -68,7 +68,7 @@ void TestSettings::storeLivesInTheTestFolder()
     QSKIP("The store is the registry on Windows");
 #endif
     const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    QVERIFY2(!configHome.isEmpty(), "the test harness must set XDG_CONFIG_HOME");
+    QVERIFY2(!configHome.isEmpty(), "every test binary sets XDG_CONFIG_HOME for itself");
     QVERIFY(QDir(configHome) != QDir(QDir::homePath() + QStringLiteral("/.config")));
     QCOMPARE(
         SettingsFilePath(), QDir(configHome).filePath(QStringLiteral("Tintwright/Tintwright.ini")));
