@@ -112,10 +112,6 @@ cCell PaletteModel::GetFreeCell()
 
 void PaletteModel::SelectCell(int inRow, int inCol)
 {
-    if (!onGrid(inRow, inCol))
-        return;
-    m_iRow = static_cast<int16_t>(inRow);
-    m_iCol = static_cast<int16_t>(inCol);
     setCurrentCell(inRow, inCol);
 }
 
@@ -331,8 +327,6 @@ PaletteModel::ClickOutcome PaletteModel::clickCell(int row, int col)
     if (!onGrid(row, col))
         return {};
     setCurrentCell(row, col);
-    m_iRow = static_cast<int16_t>(row);
-    m_iCol = static_cast<int16_t>(col);
     if (GetColor(row, col) == kEmptyCell)
         return {};
     const ColorValue color = shownColor(row, col);

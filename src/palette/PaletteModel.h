@@ -62,7 +62,7 @@ public:
     // cursor lives as long as the model.
     cCell GetFreeCell();
 
-    // Makes (inRow, inCol) current and remembers it as iRow/iCol.
+    // Makes (inRow, inCol) the current cell.
     void SelectCell(int inRow, int inCol);
     // The one full write path of a cell: rows and columns above 3 count as 3;
     // a negative colour empties the cell. Records an undo snapshot first,
@@ -81,6 +81,8 @@ public:
     ColorValue shownColor(int row, int col) const;
     const PaletteColors &colors() const { return m_colors; }
 
+    // The one current cell: the one the grid frames, the readouts describe,
+    // and new colours and the keys go to. iRow/iCol are its row and column.
     cCell currentCell() const { return m_current; }
     // Positions off the grid are ignored.
     void setCurrentCell(int row, int col);
@@ -121,7 +123,7 @@ public:
     // other cells stay as they are. Clears Dirty on success.
     FileResult Load();
 
-    // A click on a cell: it becomes current and iRow/iCol.
+    // A click on a cell: it becomes current.
     ClickOutcome clickCell(int row, int col);
     // A colour dropped on a cell: written and Dirty. True when it should be
     // announced (it differs from the colour the last drop announced).
@@ -139,8 +141,8 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
-    int16_t iRow() const { return m_iRow; }
-    int16_t iCol() const { return m_iCol; }
+    int16_t iRow() const { return m_current.row; }
+    int16_t iCol() const { return m_current.col; }
     int16_t iRows() const { return kPaletteRows; }
     int16_t iCols() const { return kPaletteCols; }
 
@@ -165,8 +167,6 @@ private:
     UndoHistory m_history;
     cCell m_current;
     cCell m_freeCursor; // used only while the palette is full
-    int16_t m_iRow = 0;
-    int16_t m_iCol = 0;
     ColorValue m_lastClickColor = kBlack; // last colour a click announced
     ColorValue m_lastDropColor = kBlack; // last colour a drop announced
     QString m_fileName;

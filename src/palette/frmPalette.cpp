@@ -99,10 +99,16 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
             flxGrid_Pressed(row, col, button);
         });
     connect(m_flxGrid, &ColorGrid::cellReleased, this, &frmPalette::flxGrid_MouseUp);
+    // A new palette frames (0, 0), the model's current cell, from the start.
+    m_flxGrid->setCurrentCell(0, 0);
+    // However the grid's frame moves (click, arrow keys, any mouse button),
+    // the model's current cell moves with it: they are one state.
     connect(m_flxGrid, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
-        if (row >= 0 && col >= 0)
-            guarded(this, "flxGrid_SelChange",
-                [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
+        if (row < 0 || col < 0)
+            return;
+        m_model.setCurrentCell(row, col);
+        guarded(this, "flxGrid_SelChange",
+            [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
     });
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -32,6 +32,8 @@ private slots:
     void closePrompt();
     void closeAllStopsAtCancelledPrompt();
     void onlyActivePaletteTakesActiveColor();
+    void colourGoesToTheFramedCell_data();
+    void colourGoesToTheFramedCell();
     void keys_data();
     void keys();
     void undoOnNewPaletteBeeps();
@@ -217,6 +219,38 @@ void TestFrmPalette::onlyActivePaletteTakesActiveColor()
     QCOMPARE(active->readout(2), QStringLiteral("#FF8000"));
     QCOMPARE(inactive->GetColor(0, 0), kEmptyCell);
     QVERIFY(active->Dirty());
+}
+
+void TestFrmPalette::colourGoesToTheFramedCell_data()
+{
+    QTest::addColumn<bool>("middleButton"); // else the Right arrow key moves the frame
+    QTest::newRow("arrow key") << false;
+    QTest::newRow("middle button") << true;
+}
+
+// Whatever moves the grid's frame moves the cell new colours are written to.
+void TestFrmPalette::colourGoesToTheFramedCell()
+{
+    QFETCH(bool, middleButton);
+    frmPalette *palette = newPalette();
+    ColorGrid *grid = palette->grid();
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(0, 0));
+    const auto centre = [grid](int row, int col) {
+        return grid->visualItemRect(grid->item(row, col)).center();
+    };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(1, 1));
+    if (middleButton)
+        QTest::mouseClick(grid->viewport(), Qt::MiddleButton, {}, centre(1, 2));
+    else
+        QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(grid->currentColumn(), 2);
+
+    ProcessState::ActiveColor = 0x00FFFF;
+    m_main->cMsgs->Notify(kActiveColorChanged);
+    QCOMPARE(palette->GetColor(1, 2), 0x00FFFF);
+    QCOMPARE(palette->GetColor(1, 1), kEmptyCell);
+    QCOMPARE(palette->model().iRow(), 1);
+    QCOMPARE(palette->model().iCol(), 2);
 }
 
 void TestFrmPalette::keys_data()
