@@ -72,8 +72,6 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
     m_flxGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_flxGrid->setAcceptDrops(true);
     m_flxGrid->viewport()->setAcceptDrops(true);
-    m_flxGrid->viewport()->installEventFilter(this);
-    m_flxGrid->installEventFilter(this);
 
     buildToolBar();
     auto *panel = new QWidget;
@@ -127,12 +125,27 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
         kPaletteCols * cell.width() + frame, kPaletteRows * cell.height() + frame);
     // Wide enough for every toolbar button; the grid's cells grow to match.
     m_tbrPalette->setMinimumWidth(m_tbrPalette->sizeHint().width());
+    watchChildren(true);
 }
 
 frmPalette::~frmPalette()
 {
-    m_flxGrid->viewport()->removeEventFilter(this);
-    m_flxGrid->removeEventFilter(this);
+    // The children outlive this part of the object while they are destroyed.
+    watchChildren(false);
+}
+
+// The window sees key presses before its controls, whichever has the focus
+// (readout boxes and toolbar included), and drops on the grid's viewport.
+void frmPalette::watchChildren(bool watch)
+{
+    QList<QWidget *> widgets = findChildren<QWidget *>();
+    widgets.append(this);
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (watch)
+            widget->installEventFilter(this);
+        else
+            widget->removeEventFilter(this);
+    }
 }
 
 void frmPalette::buildToolBar()
@@ -441,9 +454,7 @@ bool frmPalette::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (watched == m_flxGrid)
-            return keyPressed(static_cast<QKeyEvent *>(event));
-        break;
+        return keyPressed(static_cast<QKeyEvent *>(event));
     case QEvent::DragEnter:
     case QEvent::DragMove:
         if (watched == m_flxGrid->viewport()) {

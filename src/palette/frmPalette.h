@@ -69,6 +69,7 @@ protected:
 
 private:
     void buildToolBar();
+    void watchChildren(bool watch);
     void connectModel();
     void ResetGrid();
     void showCell(int row, int col);

@@ -259,14 +259,21 @@ void TestFrmPalette::keys_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("expected"); // colour of (0, 0) afterwards
     QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("focus"); // the control that has the focus; empty: the grid
     // (0, 0) holds a mid red 0x000080 (v 50 %), written after (0, 1).
     // v 50.2 % steps to 60.2 % (153.5 rounds up to 154) and 40.2 % (102.5 to 103).
-    QTest::newRow("w lightens") << int('w') << 0 << 0x00009A << 0;
-    QTest::newRow("q darkens") << int('q') << 0 << 0x000067 << 0;
-    QTest::newRow("capital W does nothing") << int('W') << 0 << 0x000080 << 0;
+    QTest::newRow("w lightens") << int('w') << 0 << 0x00009A << 0 << QString();
+    QTest::newRow("q darkens") << int('q') << 0 << 0x000067 << 0 << QString();
+    QTest::newRow("capital W does nothing") << int('W') << 0 << 0x000080 << 0 << QString();
     QTest::newRow("Ctrl+Y does nothing")
-        << int(Qt::Key_Y) << int(Qt::ControlModifier) << 0x000080 << 0;
-    QTest::newRow("Ctrl+Z undoes") << int(Qt::Key_Z) << int(Qt::ControlModifier) << -1 << 0;
+        << int(Qt::Key_Y) << int(Qt::ControlModifier) << 0x000080 << 0 << QString();
+    QTest::newRow("Ctrl+Z undoes")
+        << int(Qt::Key_Z) << int(Qt::ControlModifier) << -1 << 0 << QString();
+    // The window sees its keys before any of its controls.
+    QTest::newRow("w in a readout box") << int('w') << 0 << 0x00009A << 0 << "txtPanel1";
+    QTest::newRow("Ctrl+Z in a readout box")
+        << int(Qt::Key_Z) << int(Qt::ControlModifier) << -1 << 0 << "txtPanel2";
+    QTest::newRow("q on the toolbar") << int('q') << 0 << 0x000067 << 0 << "tbrPalette";
 }
 
 void TestFrmPalette::keys()
@@ -275,13 +282,16 @@ void TestFrmPalette::keys()
     QFETCH(int, modifiers);
     QFETCH(int, expected);
     QFETCH(int, beeps);
+    QFETCH(QString, focus);
     frmPalette *palette = newPalette();
     palette->SetCellColorRC(0, 1, 0x00FF00);
     palette->SetCellColorRC(0, 0, 0x000080);
+    QWidget *target = focus.isEmpty() ? palette->grid() : palette->findChild<QWidget *>(focus);
+    QVERIFY(target);
     if (modifiers)
-        QTest::keyClick(palette->grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     else
-        QTest::keyClick(palette->grid(), char(key));
+        QTest::keyClick(target, char(key));
     QCOMPARE(palette->GetColor(0, 0), expected);
     QCOMPARE(m_fake.beeps, beeps);
 }
