@@ -155,7 +155,7 @@ ColorValue PaletteModel::GetColor(int inRow, int inCol) const
 ColorValue PaletteModel::shownColor(int row, int col) const
 {
     const ColorValue stored = GetColor(row, col);
-    return stored == kEmptyCell ? kWhite : stored;
+    return stored == kEmptyCell ? kWhite : (stored & kWhite);
 }
 
 void PaletteModel::setCurrentCell(int row, int col)
@@ -189,9 +189,9 @@ void PaletteModel::AdjustCell(const QString &inFunction)
 
 void PaletteModel::adjustCurrentCell(PaletteAdjustment::Kind kind)
 {
-    const ColorValue color = GetColor(m_current.row, m_current.col);
-    if (color == kEmptyCell)
+    if (GetColor(m_current.row, m_current.col) == kEmptyCell)
         return;
+    const ColorValue color = shownColor(m_current.row, m_current.col);
     if (color != kBlack)
         SetCellColorRC(m_current.row, m_current.col, PaletteAdjustment::rewritten(color, kind));
     setDirty(true);

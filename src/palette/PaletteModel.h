@@ -13,10 +13,12 @@
 // columns, the grid's current cell, an unbounded undo/redo history, and the
 // palette file it was saved to or loaded from.
 //
-// A cell's stored colour is a ColorValue 0..0xFFFFFF or kEmptyCell (-1); its
-// shown colour is the stored one, white for an empty cell. Every change of a
-// cell, undo and redo included, changes both, so what the user sees is what
-// is saved, exported and cloned.
+// A cell's stored colour is a ColorValue or kEmptyCell (-1); its shown colour
+// is the stored one, white for an empty cell. Every change of a cell, undo
+// and redo included, changes both, so what the user sees is what is saved,
+// exported and cloned. A palette file may hold values above 0xFFFFFF: they
+// are stored as they are (saving gives the file back byte for byte) and
+// shown as their low 24 bits.
 //
 // The model never talks to the user: operations that would beep or show a
 // message report it in their result and the window does the rest.
@@ -77,7 +79,8 @@ public:
 
     // Stored colour; kEmptyCell for an empty cell or a position off the grid.
     ColorValue GetColor(int inRow, int inCol) const;
-    // The colour the cell shows: the stored one, white when empty.
+    // The colour the cell shows, 0..0xFFFFFF: the stored one's low 24 bits,
+    // white when empty.
     ColorValue shownColor(int row, int col) const;
     const PaletteColors &colors() const { return m_colors; }
 
