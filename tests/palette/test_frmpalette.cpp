@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <memory>
 
 using Answer = PlatformServices::Answer;
@@ -37,6 +38,8 @@ private slots:
     void keys_data();
     void keys();
     void undoOnNewPaletteBeeps();
+    void readoutsFollowWholePaletteChanges_data();
+    void readoutsFollowWholePaletteChanges();
     void dropsTakeColourByKind_data();
     void dropsTakeColourByKind();
     void openingUnreadableFileShowsWhyAndLeavesNoWindow();
@@ -304,6 +307,26 @@ void TestFrmPalette::undoOnNewPaletteBeeps()
     QCOMPARE(m_fake.beeps, 2);
     QTest::keyClick(palette->grid(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(m_fake.beeps, 3);
+}
+
+void TestFrmPalette::readoutsFollowWholePaletteChanges_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Clear") << "Reset";
+    QTest::newRow("Undo") << "Undo";
+}
+
+void TestFrmPalette::readoutsFollowWholePaletteChanges()
+{
+    QFETCH(QString, button);
+    frmPalette *palette = newPalette();
+    palette->SetCellColorRC(3, 3, 0x0080FF);
+    QCOMPARE(palette->readout(2), QStringLiteral("#FF8000"));
+    m_fake.messageAnswers.enqueue(Answer::Yes);
+    palette->toolBar()->findChild<QAction *>(button)->trigger();
+    QCOMPARE(palette->GetColor(3, 3), kEmptyCell);
+    QCOMPARE(palette->readout(0), QStringLiteral("255-255-255"));
+    QCOMPARE(palette->readout(2), QStringLiteral("#FFFFFF"));
 }
 
 void TestFrmPalette::dropsTakeColourByKind_data()
