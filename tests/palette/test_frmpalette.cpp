@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
@@ -26,6 +27,7 @@ private slots:
     void init();
     void cleanup();
     void newPaletteNumbersNeverGoBack();
+    void newPalettesCascade();
     void saveAsAsksBeforeReplacing_data();
     void saveAsAsksBeforeReplacing();
     void saveWithNameNeedsNoDialog();
@@ -102,6 +104,32 @@ void TestFrmPalette::newPaletteNumbersNeverGoBack()
     third->parentWidget()->close();
     action("mnuFileNew")->trigger();
     QCOMPARE(m_main->activePaletteWindow()->windowTitle(), QStringLiteral("Tintwright Palette 4"));
+}
+
+// Each new window opens below and right of the one before, so that no title
+// bar is hidden; also after a window in the middle has gone.
+void TestFrmPalette::newPalettesCascade()
+{
+    QList<QWidget *> windows;
+    for (int i = 0; i < 3; ++i)
+        windows.append(newPalette()->parentWidget());
+    windows.takeAt(1)->close();
+    windows.append(newPalette()->parentWidget());
+    QList<QPoint> corners;
+    for (QWidget *window : windows)
+        corners.append(window->pos());
+    std::sort(corners.begin(), corners.end(),
+        [](const QPoint &a, const QPoint &b) { return a.y() < b.y(); });
+    const int titleBar = windows[0]->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    for (int i = 1; i < corners.size(); ++i) {
+        QVERIFY2(corners[i].y() - corners[i - 1].y() >= titleBar
+                && corners[i].x() > corners[i - 1].x(),
+            qPrintable(QStringLiteral("%1,%2 after %3,%4")
+                    .arg(corners[i].x())
+                    .arg(corners[i].y())
+                    .arg(corners[i - 1].x())
+                    .arg(corners[i - 1].y())));
+    }
 }
 
 void TestFrmPalette::saveAsAsksBeforeReplacing_data()
