@@ -1,14 +1,21 @@
 #include "app/FileDialog.h"
+#include "app/QtPlatformServices.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "app/WindowPlacement.h"
 #include "support/FakePlatformServices.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstring>
@@ -40,6 +47,9 @@ private slots:
 
     void fileDialog_data();
     void fileDialog();
+    void platformFileDialog_data();
+    void platformFileDialog();
+    void allFilesListsNamesWithoutDot();
 };
 
 namespace {
@@ -309,6 +319,79 @@ void TestSettings::fileDialog()
     QCOMPARE(request.defaultSuffix, texts[0].mid(1));
     QCOMPARE(request.save, save);
     QCOMPARE(request.startFolder, QCoreApplication::applicationDirPath());
+}
+
+namespace {
+
+PlatformServices::FileDialogRequest paletteRequest(const QString &folder, bool save)
+{
+    PlatformServices::FileDialogRequest request;
+    request.filters
+        = QStringList { QStringLiteral("Tint Wright Palettes (*.twp)"), QStringLiteral("All Files (*.*)") };
+    request.startFolder = folder;
+    request.defaultSuffix = QStringLiteral("twp");
+    request.save = save;
+    return request;
+}
+
+} // namespace
+
+void TestSettings::platformFileDialog_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+
+    // The folder holds "notes" (no dot) and "warm.twp".
+    QTest::newRow("open: missing file") << false << "gone.twp" << "gone.twp";
+    QTest::newRow("open: existing, no dot") << false << "notes" << "notes";
+    QTest::newRow("open: missing, no dot") << false << "warm" << "warm.twp";
+    QTest::newRow("save: no dot") << true << "notes" << "notes.twp";
+}
+
+// The real dialog, typed into and accepted: no must-exist check, and the
+// default extension only where the name as typed names no file.
+void TestSettings::platformFileDialog()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    for (const char *name : { "notes", "warm.twp" }) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const auto request = paletteRequest(dir.path(), save);
+    QFileDialog dialog;
+    QtPlatformServices::setUpFileDialog(dialog, request);
+    dialog.open();
+    // A refusal would come as a modal box of the dialog's own; close it.
+    QTimer::singleShot(0, &dialog, [] {
+        if (QWidget *box = QApplication::activeModalWidget(); box && !qobject_cast<QFileDialog *>(box))
+            box->close();
+    });
+    auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QtPlatformServices::chosenPath(dialog, request), dir.filePath(chosen));
+}
+
+void TestSettings::allFilesListsNamesWithoutDot()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("notes")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QFileDialog dialog;
+    QtPlatformServices::setUpFileDialog(dialog, paletteRequest(dir.path(), false));
+    dialog.selectNameFilter(dialog.nameFilters().constLast());
+    dialog.open();
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    QVERIFY(model);
+    // Listed, and not greyed out as a name the filter refuses.
+    QTRY_COMPARE(model->rowCount(model->index(dir.path())), 1);
+    QVERIFY(model->flags(model->index(file.fileName())).testFlag(Qt::ItemIsEnabled));
 }
 
 QTEST_MAIN(TestSettings)
