@@ -3,36 +3,48 @@
 // settings store is pointed at a fresh temporary folder that lives as long as
 // the process. Whoever starts the binary - CTest, a shell, a debugger - the
 // developer's own settings are never read, changed or removed.
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
+
+// A test's child processes (a test binary may start itself) share its folder.
+constexpr char FolderVariable[] = "TW_TEST_SETTINGS_FOLDER";
 
 class IsolatedSettings {
 public:
     IsolatedSettings()
     {
-        if (!m_folder.isValid()) {
-            std::fprintf(stderr, "cannot create a temporary settings folder: %s\n",
-                qPrintable(m_folder.errorString()));
-            std::abort();
+        QString folder = qEnvironmentVariable(FolderVariable);
+        if (folder.isEmpty()) {
+            m_folder = std::make_unique<QTemporaryDir>(
+                QDir::tempPath() + QStringLiteral("/tintwright-test-settings-XXXXXX"));
+            if (!m_folder->isValid()) {
+                std::fprintf(stderr, "cannot create a temporary settings folder: %s\n",
+                    qPrintable(m_folder->errorString()));
+                std::abort();
+            }
+            folder = m_folder->path();
+            qputenv(FolderVariable, QFile::encodeName(folder));
         }
         // The variable reaches child processes too; setPath covers a store
         // whose folder Qt has already looked up.
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_folder.path()));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_folder.path());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
         // Windows stay off the developer's screen unless asked for.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
 private:
-    QTemporaryDir m_folder;
+    std::unique_ptr<QTemporaryDir> m_folder;
 };
 
 const IsolatedSettings isolatedSettings;
