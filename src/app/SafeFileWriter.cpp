@@ -55,9 +55,8 @@ bool isTemporaryName(const QString &name, const QString &prefix)
         return false;
     const QStringView salt = QStringView(name).mid(prefix.size(), name.size() - prefix.size() - 4);
     return !salt.isEmpty() && salt.size() <= 7
-        && std::all_of(salt.begin(), salt.end(), [](QChar c) {
-               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z');
-           });
+        && std::all_of(salt.begin(), salt.end(),
+            [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z'); });
 }
 
 #ifdef Q_OS_WIN
@@ -115,7 +114,8 @@ Result replaceWith(const QString &target, const QByteArray &data)
     if (!FlushFileBuffers(handle))
         return abandon(file, qt_error_string(int(GetLastError())));
     file.close();
-    if (!MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(file.fileName()).utf16()),
+    if (!MoveFileExW(
+            reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(file.fileName()).utf16()),
             reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()),
             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return abandon(file, qt_error_string(int(GetLastError())));
@@ -195,8 +195,8 @@ void removeStaleTemporaries(int folder, const QString &prefix)
     while (const dirent *entry = ::readdir(entries)) {
         if (!isTemporaryName(QFile::decodeName(entry->d_name), prefix))
             continue;
-        const Descriptor file(::openat(
-            folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        const Descriptor file(
+            ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat info;
         if (file && ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode)
             && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
@@ -298,8 +298,8 @@ int replaceWith(const QString &target, const QByteArray &data)
     int error = 0;
     if (!writeAll(file.get(), data) || !syncToDisk(file.get())
         || (name.isEmpty() && !linkTemporary(file.get(), folder.get(), prefix, &name))
-        || ::renameat(folder.get(), name.constData(), folder.get(),
-               encoded(info.fileName()).constData())
+        || ::renameat(
+               folder.get(), name.constData(), folder.get(), encoded(info.fileName()).constData())
             != 0) {
         error = errno ? errno : EIO;
         if (!name.isEmpty())
