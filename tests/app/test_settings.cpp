@@ -5,13 +5,13 @@
 #include "app/WindowPlacement.h"
 #include "support/FakePlatformServices.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +44,8 @@ private slots:
     void placementRoundTrip();
     void restoreWithoutMatchingName_data();
     void restoreWithoutMatchingName();
+    void restoredRectanglesLandOnAScreen_data();
+    void restoredRectanglesLandOnAScreen();
 
     void fileDialog_data();
     void fileDialog();
@@ -285,6 +287,54 @@ void TestSettings::restoreWithoutMatchingName()
     QCOMPARE(window.geometry(), QRect(5, 6, 120, 90));
 }
 
+void TestSettings::restoredRectanglesLandOnAScreen_data()
+{
+    // Stored MainLeft, MainTop, MainWidth, MainHeight (empty: none); the
+    // rectangle restored on the 1600 x 1200 test screen (15 twips a pixel).
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QRect>("restored");
+
+    const QRect byDefault(97, 70, 833, 623);
+    QTest::newRow("defaults") << QStringList { "", "", "", "" } << byDefault;
+    QTest::newRow("huge left") << QStringList { "99999999999", "", "", "" }
+                               << QRect(767, 70, 833, 623);
+    QTest::newRow("negative") << QStringList { "-30000", "-15000", "", "" }
+                              << QRect(0, 0, 833, 623);
+    QTest::newRow("monitor gone") << QStringList { "45000", "30000", "", "" }
+                                  << QRect(767, 577, 833, 623);
+    QTest::newRow("int limits") << QStringList { "-2147483648", "2147483647", "2147483647",
+        "-2147483648" } << QRect(0, 1199, 1600, 1);
+    QTest::newRow("beyond double")
+        << QStringList { "1e309", "", "1e308", "" } << QRect(0, 70, 1600, 623);
+    QTest::newRow("not numbers") << QStringList { "nan", "inf", "12abc", "-" } << byDefault;
+}
+
+void TestSettings::restoredRectanglesLandOnAScreen()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QRect, restored);
+    const SettingKey keys[] = { SettingsKeys::MainLeft, SettingsKeys::MainTop,
+        SettingsKeys::MainWidth, SettingsKeys::MainHeight };
+    for (int i = 0; i < 4; ++i) {
+        if (!stored[i].isEmpty())
+            SaveSetting(keys[i], stored[i]);
+    }
+    QCOMPARE(GetSettingRect(SettingsKeys::MainWindowRect, nullptr), restored);
+
+    // Tool windows come back through the same rule.
+    QWidget window;
+    window.setGeometry(5, 6, 120, 90);
+    SaveWindowPlacement(&window, QStringLiteral("frm_Tool"));
+    const char *suffixes[] = { "_Left", "_Top", "_Width", "_Height" };
+    for (int i = 0; i < 4; ++i) {
+        if (!stored[i].isEmpty())
+            SaveSetting(
+                Placements, QLatin1String("frm_Tool") + QLatin1String(suffixes[i]), stored[i]);
+    }
+    QVERIFY(RestoreWindowPlacement(&window, QStringLiteral("frm_Tool"), true));
+    QVERIFY(QRect(0, 0, 1600, 1200).contains(window.geometry()));
+}
+
 void TestSettings::fileDialog_data()
 {
     // Extension, filter name, expected first filter, user's answer, returned path.
@@ -326,8 +376,8 @@ namespace {
 PlatformServices::FileDialogRequest paletteRequest(const QString &folder, bool save)
 {
     PlatformServices::FileDialogRequest request;
-    request.filters
-        = QStringList { QStringLiteral("Tint Wright Palettes (*.twp)"), QStringLiteral("All Files (*.*)") };
+    request.filters = QStringList { QStringLiteral("Tint Wright Palettes (*.twp)"),
+        QStringLiteral("All Files (*.*)") };
     request.startFolder = folder;
     request.defaultSuffix = QStringLiteral("twp");
     request.save = save;
@@ -343,10 +393,14 @@ void TestSettings::platformFileDialog_data()
     QTest::addColumn<QString>("chosen");
 
     // The folder holds "notes" (no dot) and "warm.twp".
-    QTest::newRow("open: missing file") << false << "gone.twp" << "gone.twp";
-    QTest::newRow("open: existing, no dot") << false << "notes" << "notes";
-    QTest::newRow("open: missing, no dot") << false << "warm" << "warm.twp";
-    QTest::newRow("save: no dot") << true << "notes" << "notes.twp";
+    QTest::newRow("open: missing file") << false << "gone.twp"
+                                        << "gone.twp";
+    QTest::newRow("open: existing, no dot") << false << "notes"
+                                            << "notes";
+    QTest::newRow("open: missing, no dot") << false << "warm"
+                                           << "warm.twp";
+    QTest::newRow("save: no dot") << true << "notes"
+                                  << "notes.twp";
 }
 
 // The real dialog, typed into and accepted: no must-exist check, and the
@@ -367,7 +421,8 @@ void TestSettings::platformFileDialog()
     dialog.open();
     // A refusal would come as a modal box of the dialog's own; close it.
     QTimer::singleShot(0, &dialog, [] {
-        if (QWidget *box = QApplication::activeModalWidget(); box && !qobject_cast<QFileDialog *>(box))
+        if (QWidget *box = QApplication::activeModalWidget();
+            box && !qobject_cast<QFileDialog *>(box))
             box->close();
     });
     auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));

@@ -2,7 +2,8 @@
 // main() runs, and so before anything can read or write a setting, the
 // settings store is pointed at a fresh temporary folder that lives as long as
 // the process. Whoever starts the binary - CTest, a shell, a debugger - the
-// developer's own settings are never read, changed or removed.
+// developer's own settings are never read, changed or removed. It also gives
+// the offscreen platform its test screen.
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -38,9 +39,16 @@ public:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        // Windows stay off the developer's screen unless asked for.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Windows stay off the developer's screen unless asked for, on one
+        // 1600 x 1200 screen at 96 dpi like the end-to-end tests' display.
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        if (platform.isEmpty() || platform == "offscreen") {
+            QFile screens(folder + QStringLiteral("/offscreen-screens.json"));
+            if (screens.open(QIODevice::WriteOnly))
+                screens.write(R"({ "screens": [ { "name": "Test", "x": 0, "y": 0,
+                    "width": 1600, "height": 1200, "logicalDpi": 96 } ] })");
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+        }
     }
 
 private:
