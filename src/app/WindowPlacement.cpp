@@ -26,9 +26,8 @@ QString placementKey(const QString &name, const char *suffix)
 // it); a missing or unreadable entry gives fallbackPixels.
 double readPixels(const QString &section, const QString &key, double fallbackPixels, double dpi)
 {
-    bool ok = false;
-    const double twips = GetSetting(section, key).trimmed().toDouble(&ok);
-    return ok && std::isfinite(twips) ? twips * dpi / TwipsPerInch : fallbackPixels;
+    const std::optional<double> twips = SettingTextToDouble(GetSetting(section, key));
+    return twips ? *twips * dpi / TwipsPerInch : fallbackPixels;
 }
 
 double readPixels(const SettingKey &key, double dpi)
