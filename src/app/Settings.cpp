@@ -159,20 +159,20 @@ QString GetSetting(const SettingKey &key)
 
 int GetSettingInt(const SettingKey &key)
 {
-    return GetSettingInt(
-        latin1(key.section), latin1(key.key), SettingTextToInt(latin1(key.defaultValue)).value_or(0));
+    return GetSettingInt(latin1(key.section), latin1(key.key),
+        SettingTextToInt(latin1(key.defaultValue)).value_or(0));
 }
 
 float GetSettingFloat(const SettingKey &key)
 {
-    return GetSettingFloat(
-        latin1(key.section), latin1(key.key), SettingTextToFloat(latin1(key.defaultValue)).value_or(0.0f));
+    return GetSettingFloat(latin1(key.section), latin1(key.key),
+        SettingTextToFloat(latin1(key.defaultValue)).value_or(0.0f));
 }
 
 bool GetSettingBool(const SettingKey &key)
 {
-    return GetSettingBool(
-        latin1(key.section), latin1(key.key), SettingTextToBool(latin1(key.defaultValue)).value_or(false));
+    return GetSettingBool(latin1(key.section), latin1(key.key),
+        SettingTextToBool(latin1(key.defaultValue)).value_or(false));
 }
 
 void SaveSetting(const SettingKey &key, const QString &value)

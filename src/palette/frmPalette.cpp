@@ -105,8 +105,8 @@ frmPalette::frmPalette(frm_MDIMain *main, QWidget *parent)
         if (row < 0 || col < 0)
             return;
         m_model.setCurrentCell(row, col);
-        guarded(this, "flxGrid_SelChange",
-            [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
+        guarded(
+            this, "flxGrid_SelChange", [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
     });
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -51,7 +51,6 @@ private slots:
     void fileDialog();
     void platformFileDialog_data();
     void platformFileDialog();
-    void allFilesListsNamesWithoutDot();
 };
 
 namespace {
@@ -313,24 +312,19 @@ void TestSettings::restoredRectanglesLandOnAScreen()
 {
     QFETCH(QStringList, stored);
     QFETCH(QRect, restored);
-    const SettingKey keys[] = { SettingsKeys::MainLeft, SettingsKeys::MainTop,
-        SettingsKeys::MainWidth, SettingsKeys::MainHeight };
-    for (int i = 0; i < 4; ++i) {
-        if (!stored[i].isEmpty())
-            SaveSetting(keys[i], stored[i]);
-    }
-    QCOMPARE(GetSettingRect(SettingsKeys::MainWindowRect, nullptr), restored);
-
-    // Tool windows come back through the same rule.
-    QWidget window;
+    QWidget window; // a tool window, which comes back through the same rule
     window.setGeometry(5, 6, 120, 90);
     SaveWindowPlacement(&window, QStringLiteral("frm_Tool"));
+    const SettingKey keys[] = { SettingsKeys::MainLeft, SettingsKeys::MainTop,
+        SettingsKeys::MainWidth, SettingsKeys::MainHeight };
     const char *suffixes[] = { "_Left", "_Top", "_Width", "_Height" };
     for (int i = 0; i < 4; ++i) {
-        if (!stored[i].isEmpty())
-            SaveSetting(
-                Placements, QLatin1String("frm_Tool") + QLatin1String(suffixes[i]), stored[i]);
+        if (stored[i].isEmpty())
+            continue;
+        SaveSetting(keys[i], stored[i]);
+        SaveSetting(Placements, QLatin1String("frm_Tool") + QLatin1String(suffixes[i]), stored[i]);
     }
+    QCOMPARE(GetSettingRect(SettingsKeys::MainWindowRect, nullptr), restored);
     QVERIFY(RestoreWindowPlacement(&window, QStringLiteral("frm_Tool"), true));
     QVERIFY(QRect(0, 0, 1600, 1200).contains(window.geometry()));
 }
@@ -371,21 +365,6 @@ void TestSettings::fileDialog()
     QCOMPARE(request.startFolder, QCoreApplication::applicationDirPath());
 }
 
-namespace {
-
-PlatformServices::FileDialogRequest paletteRequest(const QString &folder, bool save)
-{
-    PlatformServices::FileDialogRequest request;
-    request.filters = QStringList { QStringLiteral("Tint Wright Palettes (*.twp)"),
-        QStringLiteral("All Files (*.*)") };
-    request.startFolder = folder;
-    request.defaultSuffix = QStringLiteral("twp");
-    request.save = save;
-    return request;
-}
-
-} // namespace
-
 void TestSettings::platformFileDialog_data()
 {
     QTest::addColumn<bool>("save");
@@ -403,22 +382,27 @@ void TestSettings::platformFileDialog_data()
                                   << "notes.twp";
 }
 
-// The real dialog, typed into and accepted: no must-exist check, and the
-// default extension only where the name as typed names no file.
+// The real dialog, typed into and accepted: no must-exist check, the default
+// extension only where the name as typed names no file to open, and "All
+// Files" lists names without a dot.
 void TestSettings::platformFileDialog()
 {
     QFETCH(bool, save);
     QFETCH(QString, typed);
     QFETCH(QString, chosen);
     QTemporaryDir dir;
-    for (const char *name : { "notes", "warm.twp" }) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    const auto request = paletteRequest(dir.path(), save);
+    for (const char *name : { "notes", "warm.twp" })
+        QVERIFY(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
+    const PlatformServices::FileDialogRequest request { {},
+        { "Tint Wright Palettes (*.twp)", "All Files (*.*)" }, dir.path(), "twp", save };
     QFileDialog dialog;
     QtPlatformServices::setUpFileDialog(dialog, request);
+    dialog.selectNameFilter(dialog.nameFilters().constLast());
     dialog.open();
+    auto *files = dialog.findChild<QFileSystemModel *>();
+    QTRY_COMPARE(files->rowCount(files->index(dir.path())), 2);
+    QVERIFY(files->flags(files->index(dir.filePath("notes"))).testFlag(Qt::ItemIsEnabled));
+
     // A refusal would come as a modal box of the dialog's own; close it.
     QTimer::singleShot(0, &dialog, [] {
         if (QWidget *box = QApplication::activeModalWidget();
@@ -426,27 +410,10 @@ void TestSettings::platformFileDialog()
             box->close();
     });
     auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
     edit->setText(typed);
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(QtPlatformServices::chosenPath(dialog, request), dir.filePath(chosen));
-}
-
-void TestSettings::allFilesListsNamesWithoutDot()
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("notes")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QFileDialog dialog;
-    QtPlatformServices::setUpFileDialog(dialog, paletteRequest(dir.path(), false));
-    dialog.selectNameFilter(dialog.nameFilters().constLast());
-    dialog.open();
-    auto *model = dialog.findChild<QFileSystemModel *>();
-    QVERIFY(model);
-    // Listed, and not greyed out as a name the filter refuses.
-    QTRY_COMPARE(model->rowCount(model->index(dir.path())), 1);
-    QVERIFY(model->flags(model->index(file.fileName())).testFlag(Qt::ItemIsEnabled));
 }
 
 QTEST_MAIN(TestSettings)

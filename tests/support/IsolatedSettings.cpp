@@ -47,7 +47,8 @@ public:
             if (screens.open(QIODevice::WriteOnly))
                 screens.write(R"({ "screens": [ { "name": "Test", "x": 0, "y": 0,
                     "width": 1600, "height": 1200, "logicalDpi": 96 } ] })");
-            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+            qputenv(
+                "QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
         }
     }
 
