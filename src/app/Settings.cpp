@@ -95,6 +95,56 @@ QString storedText(const QVariant &value)
     return value.toString();
 }
 
+} // namespace
+
+std::optional<float> SettingTextToFloat(const QString &text)
+{
+    bool ok = false;
+    const float value = text.trimmed().toFloat(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> SettingTextToDouble(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> SettingTextToInt(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    const int value = trimmed.toInt(&ok);
+    if (ok)
+        return value;
+    // Fractions round half to even, like every float-to-integer conversion
+    // of the program.
+    const double number = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    const double rounded = std::nearbyint(number);
+    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(rounded);
+}
+
+std::optional<bool> SettingTextToBool(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
+namespace {
+
 QString latin1(const char *text)
 {
     return QString::fromLatin1(text);
@@ -222,50 +272,4 @@ QString SettingsFilePath()
     Store store;
     return store.settings().fileName();
 #endif
-}
-
-std::optional<float> SettingTextToFloat(const QString &text)
-{
-    bool ok = false;
-    const float value = text.trimmed().toFloat(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<double> SettingTextToDouble(const QString &text)
-{
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> SettingTextToInt(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    const int value = trimmed.toInt(&ok);
-    if (ok)
-        return value;
-    // Fractions round half to even, like every float-to-integer conversion
-    // of the program.
-    const double number = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    const double rounded = std::nearbyint(number);
-    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(rounded);
-}
-
-std::optional<bool> SettingTextToBool(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    return std::nullopt;
 }

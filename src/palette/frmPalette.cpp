@@ -216,7 +216,7 @@ void frmPalette::ResetGrid()
             m_flxGrid->setCellColor(row, col, m_model.shownColor(row, col));
     }
     m_flxGrid->setUpdatesEnabled(true);
-    // The current cell may have changed with the rest (Clear, undo, redo).
+    // Clear, undo and redo change the current cell's colour with the rest.
     // The main window's boxes keep describing the active colour.
     const cCell current = m_model.currentCell();
     showReadouts(::SelectionChanged(m_model.shownColor(current.row, current.col)));
