@@ -11,9 +11,9 @@
 #include <QAction>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <memory>
@@ -253,7 +253,8 @@ void TestFrmPalette::colourGoesToTheFramedCell()
     frmPalette *palette = newPalette();
     ColorGrid *grid = palette->grid();
     QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(0, 0));
-    const auto centre = [grid](int col) { return grid->visualItemRect(grid->item(1, col)).center(); };
+    const auto centre
+        = [grid](int col) { return grid->visualItemRect(grid->item(1, col)).center(); };
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(1));
     if (middleButton)
         QTest::mouseClick(grid->viewport(), Qt::MiddleButton, {}, centre(2));
