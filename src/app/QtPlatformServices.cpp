@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
@@ -61,6 +62,15 @@ PlatformServices::Answer fromQt(int button)
     }
 }
 
+// "*.*" means every file to the user, as it does on Windows; here it would
+// ask for a dot in the name, so the dialog gets "*".
+QStringList platformFilters(QStringList filters)
+{
+    for (QString &filter : filters)
+        filter.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+    return filters;
+}
+
 } // namespace
 
 PlatformServices::Answer QtPlatformServices::messageBox(
@@ -76,18 +86,39 @@ void QtPlatformServices::beep()
     QApplication::beep();
 }
 
-QString QtPlatformServices::fileDialog(QWidget *parent, const FileDialogRequest &request)
+void QtPlatformServices::setUpFileDialog(QFileDialog &dialog, const FileDialogRequest &request)
 {
-    QFileDialog dialog(parent, request.title, request.startFolder);
+    dialog.setWindowTitle(request.title);
+    dialog.setDirectory(request.startFolder);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(request.filters);
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    // No must-exist check: a missing file gets the caller's own message.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(platformFilters(request.filters));
     // The callers ask their own overwrite question where one is wanted.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // No default suffix here: the dialog would add it to an existing file's
+    // name too. chosenPath() adds it.
+}
+
+QString QtPlatformServices::chosenPath(const QFileDialog &dialog, const FileDialogRequest &request)
+{
+    if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst().trimmed();
+    QString path = dialog.selectedFiles().constFirst().trimmed();
+    const QFileInfo chosen(path);
+    const bool opensExisting = !request.save && chosen.exists();
+    if (!request.defaultSuffix.isEmpty() && !chosen.fileName().contains(QLatin1Char('.'))
+        && !opensExisting)
+        path += QLatin1Char('.') + request.defaultSuffix;
+    return path;
+}
+
+QString QtPlatformServices::fileDialog(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent);
+    setUpFileDialog(dialog, request);
+    dialog.exec();
+    return chosenPath(dialog, request);
 }
 
 QPoint QtPlatformServices::cursorPos()

@@ -95,7 +95,9 @@ QString storedText(const QVariant &value)
     return value.toString();
 }
 
-std::optional<float> textToFloat(const QString &text)
+} // namespace
+
+std::optional<float> SettingTextToFloat(const QString &text)
 {
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
@@ -104,7 +106,16 @@ std::optional<float> textToFloat(const QString &text)
     return value;
 }
 
-std::optional<int> textToInt(const QString &text)
+std::optional<double> SettingTextToDouble(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> SettingTextToInt(const QString &text)
 {
     const QString trimmed = text.trimmed();
     bool ok = false;
@@ -122,7 +133,7 @@ std::optional<int> textToInt(const QString &text)
     return static_cast<int>(rounded);
 }
 
-std::optional<bool> textToBool(const QString &text)
+std::optional<bool> SettingTextToBool(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
@@ -131,6 +142,8 @@ std::optional<bool> textToBool(const QString &text)
         return false;
     return std::nullopt;
 }
+
+namespace {
 
 QString latin1(const char *text)
 {
@@ -161,17 +174,17 @@ void SaveSetting(const QString &section, const QString &key, const QString &valu
 
 int GetSettingInt(const QString &section, const QString &key, int defaultValue)
 {
-    return textToInt(GetSetting(section, key)).value_or(defaultValue);
+    return SettingTextToInt(GetSetting(section, key)).value_or(defaultValue);
 }
 
 float GetSettingFloat(const QString &section, const QString &key, float defaultValue)
 {
-    return textToFloat(GetSetting(section, key)).value_or(defaultValue);
+    return SettingTextToFloat(GetSetting(section, key)).value_or(defaultValue);
 }
 
 bool GetSettingBool(const QString &section, const QString &key, bool defaultValue)
 {
-    return textToBool(GetSetting(section, key)).value_or(defaultValue);
+    return SettingTextToBool(GetSetting(section, key)).value_or(defaultValue);
 }
 
 void SaveSettingInt(const QString &section, const QString &key, int value)
@@ -196,20 +209,20 @@ QString GetSetting(const SettingKey &key)
 
 int GetSettingInt(const SettingKey &key)
 {
-    return GetSettingInt(
-        latin1(key.section), latin1(key.key), textToInt(latin1(key.defaultValue)).value_or(0));
+    return GetSettingInt(latin1(key.section), latin1(key.key),
+        SettingTextToInt(latin1(key.defaultValue)).value_or(0));
 }
 
 float GetSettingFloat(const SettingKey &key)
 {
-    return GetSettingFloat(
-        latin1(key.section), latin1(key.key), textToFloat(latin1(key.defaultValue)).value_or(0.0f));
+    return GetSettingFloat(latin1(key.section), latin1(key.key),
+        SettingTextToFloat(latin1(key.defaultValue)).value_or(0.0f));
 }
 
 bool GetSettingBool(const SettingKey &key)
 {
-    return GetSettingBool(
-        latin1(key.section), latin1(key.key), textToBool(latin1(key.defaultValue)).value_or(false));
+    return GetSettingBool(latin1(key.section), latin1(key.key),
+        SettingTextToBool(latin1(key.defaultValue)).value_or(false));
 }
 
 void SaveSetting(const SettingKey &key, const QString &value)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct SettingKey;
 
 // The per-user settings store: text values under the application name
@@ -48,6 +50,13 @@ void SaveSettingBool(const SettingKey &key, bool value);
 // True/False for booleans.
 QString FloatToSettingText(float value);
 QString BoolToSettingText(bool value);
+
+// The text-to-value conversions of the typed reads: nothing for a text that
+// does not convert (or gives a value that is not finite).
+std::optional<int> SettingTextToInt(const QString &text);
+std::optional<float> SettingTextToFloat(const QString &text);
+std::optional<double> SettingTextToDouble(const QString &text);
+std::optional<bool> SettingTextToBool(const QString &text);
 
 // Path of the file behind the store (empty where the store is not a file).
 QString SettingsFilePath();

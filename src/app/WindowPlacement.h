@@ -23,15 +23,27 @@ void SaveWindowPlacement(QWidget *window, const QString &name);
 // Applies what SaveWindowPlacement stored, but only when the stored "Name_"
 // entry equals name (letter case included). Left and top are always applied
 // (an unreadable value keeps the current one); width and height only for a
-// resizable window. Returns whether the placement was applied; otherwise the
-// window keeps its design position and size.
+// resizable window. The result is fitted as fitRestoredRect() says. Returns
+// whether the placement was applied; otherwise the window keeps its design
+// position and size.
 bool RestoreWindowPlacement(QWidget *window, const QString &name, bool resizable);
 
-// A rectangle in pixels read from four twips entries; a missing or
-// unreadable entry takes its key's default. The DPI is that of the window's
-// screen (the primary screen for null).
+// A restored window rectangle in pixels, from numbers that may be anything
+// (huge, negative, not finite: stored values can be damaged, or come from
+// another machine), made safe to apply: the size at least `minimum` and at
+// most the area the window lands on, and the position such that the whole
+// rectangle, title bar included, lies on that area. The area is the one of
+// `areas` that holds the top left corner, else the nearest one. Never
+// overflows: the arithmetic is done in doubles within the areas' bounds.
+QRect fitRestoredRect(const QRectF &wanted, const QList<QRect> &areas, const QSize &minimum = {});
+// Where a window may be restored: the available parts of the screens present
+// for a top-level window, its parent's rectangle for a child.
+QList<QRect> restoreAreas(const QWidget *window);
+
+// A window rectangle in pixels read from four twips entries, fitted to the
+// window's restore areas; a missing or unreadable entry takes its key's
+// default. The DPI is that of the window's screen (the primary screen for
+// null, which is fitted to the screens present).
 QRect GetSettingRect(const RectSettingKeys &keys, const QWidget *window);
-// The same with defaults from a rectangle in pixels instead of the keys.
-QRect GetSettingRect(const RectSettingKeys &keys, const QWidget *window, const QRect &fallback);
 // Stores a rectangle in pixels as four twips entries.
 void SaveSettingRect(const RectSettingKeys &keys, const QRect &rect, const QWidget *window);

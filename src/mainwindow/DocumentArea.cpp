@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QStyle>
 #include <QtMath>
 
 DocumentArea::DocumentArea(QWidget *parent) : QMdiArea(parent)
@@ -82,6 +83,25 @@ void DocumentArea::arrangeIcons()
         window->move(x, y - size.height());
         x += size.width();
     }
+}
+
+void DocumentArea::placeCascaded(QMdiSubWindow *window)
+{
+    const int step
+        = qMax(1, window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window));
+    QList<QPoint> taken;
+    for (QMdiSubWindow *other : normalWindows()) {
+        if (other != window)
+            taken.append(other->pos());
+    }
+    const QSize room = viewport()->size() - window->size();
+    const int steps = qMax(1, qMin(room.width(), room.height()) / step + 1);
+    int free = 0;
+    while (free < steps && taken.contains(QPoint(free * step, free * step)))
+        ++free;
+    if (free == steps)
+        free = int(taken.size()) % steps;
+    window->move(free * step, free * step);
 }
 
 namespace {

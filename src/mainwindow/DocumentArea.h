@@ -23,6 +23,12 @@ public:
     void tileHorizontally();
     void arrangeIcons();
 
+    // Moves a new window to the first free step of a cascade from the top
+    // left corner, one title bar down and right per step, so that it hides no
+    // other window's title bar. When the steps run out of room, the cascade
+    // starts again at the top.
+    void placeCascaded(QMdiSubWindow *window);
+
 signals:
     void backgroundColorChanged(ColorValue color);
 

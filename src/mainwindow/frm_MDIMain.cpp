@@ -391,6 +391,7 @@ frmPalette *frm_MDIMain::createPaletteWindow()
     palette->ensurePolished();
     window->setMinimumSize(window->minimumSizeHint());
     window->resize(window->minimumSizeHint());
+    m_documentArea->placeCascaded(window);
     return palette;
 }
 

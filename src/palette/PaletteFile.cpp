@@ -17,7 +17,7 @@ PaletteFile::Slots PaletteFile::decode(const QByteArray &data)
     const int whole = static_cast<int>(qMin<qsizetype>(data.size(), kFileSize)) / kSlotSize;
     for (int slot = 0; slot < whole; ++slot) {
         const auto value = qFromLittleEndian<qint32>(data.constData() + slot * kSlotSize);
-        if (value >= kBlack && value <= kWhite)
+        if (value > kEmptyCell)
             values[slot] = value;
     }
     return values;

@@ -25,8 +25,9 @@ public:
     static QByteArray encode(const PaletteColors &colors);
 
     // Reads the first 64 bytes at most; bytes beyond them are ignored. A slot
-    // the data does not fully hold, or one whose value is not a colour
-    // (negative or above 0xFFFFFF), gives nothing.
+    // the data does not fully hold, or a negative one, gives nothing. Values
+    // above 0xFFFFFF are given as they are, so that a palette saved again
+    // writes back the bytes it was read from.
     static Slots decode(const QByteArray &data);
 
     // Reads at most 64 bytes from an open device and decodes them; nothing

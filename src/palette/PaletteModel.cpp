@@ -112,10 +112,6 @@ cCell PaletteModel::GetFreeCell()
 
 void PaletteModel::SelectCell(int inRow, int inCol)
 {
-    if (!onGrid(inRow, inCol))
-        return;
-    m_iRow = static_cast<int16_t>(inRow);
-    m_iCol = static_cast<int16_t>(inCol);
     setCurrentCell(inRow, inCol);
 }
 
@@ -159,7 +155,7 @@ ColorValue PaletteModel::GetColor(int inRow, int inCol) const
 ColorValue PaletteModel::shownColor(int row, int col) const
 {
     const ColorValue stored = GetColor(row, col);
-    return stored == kEmptyCell ? kWhite : stored;
+    return stored == kEmptyCell ? kWhite : (stored & kWhite);
 }
 
 void PaletteModel::setCurrentCell(int row, int col)
@@ -193,9 +189,9 @@ void PaletteModel::AdjustCell(const QString &inFunction)
 
 void PaletteModel::adjustCurrentCell(PaletteAdjustment::Kind kind)
 {
-    const ColorValue color = GetColor(m_current.row, m_current.col);
-    if (color == kEmptyCell)
+    if (GetColor(m_current.row, m_current.col) == kEmptyCell)
         return;
+    const ColorValue color = shownColor(m_current.row, m_current.col);
     if (color != kBlack)
         SetCellColorRC(m_current.row, m_current.col, PaletteAdjustment::rewritten(color, kind));
     setDirty(true);
@@ -331,8 +327,6 @@ PaletteModel::ClickOutcome PaletteModel::clickCell(int row, int col)
     if (!onGrid(row, col))
         return {};
     setCurrentCell(row, col);
-    m_iRow = static_cast<int16_t>(row);
-    m_iCol = static_cast<int16_t>(col);
     if (GetColor(row, col) == kEmptyCell)
         return {};
     const ColorValue color = shownColor(row, col);

@@ -13,10 +13,12 @@
 // columns, the grid's current cell, an unbounded undo/redo history, and the
 // palette file it was saved to or loaded from.
 //
-// A cell's stored colour is a ColorValue 0..0xFFFFFF or kEmptyCell (-1); its
-// shown colour is the stored one, white for an empty cell. Every change of a
-// cell, undo and redo included, changes both, so what the user sees is what
-// is saved, exported and cloned.
+// A cell's stored colour is a ColorValue or kEmptyCell (-1); its shown colour
+// is the stored one, white for an empty cell. Every change of a cell, undo
+// and redo included, changes both, so what the user sees is what is saved,
+// exported and cloned. A palette file may hold values above 0xFFFFFF: they
+// are stored as they are (saving gives the file back byte for byte) and
+// shown as their low 24 bits.
 //
 // The model never talks to the user: operations that would beep or show a
 // message report it in their result and the window does the rest.
@@ -62,7 +64,7 @@ public:
     // cursor lives as long as the model.
     cCell GetFreeCell();
 
-    // Makes (inRow, inCol) current and remembers it as iRow/iCol.
+    // Makes (inRow, inCol) the current cell.
     void SelectCell(int inRow, int inCol);
     // The one full write path of a cell: rows and columns above 3 count as 3;
     // a negative colour empties the cell. Records an undo snapshot first,
@@ -77,10 +79,13 @@ public:
 
     // Stored colour; kEmptyCell for an empty cell or a position off the grid.
     ColorValue GetColor(int inRow, int inCol) const;
-    // The colour the cell shows: the stored one, white when empty.
+    // The colour the cell shows, 0..0xFFFFFF: the stored one's low 24 bits,
+    // white when empty.
     ColorValue shownColor(int row, int col) const;
     const PaletteColors &colors() const { return m_colors; }
 
+    // The one current cell: the one the grid frames, the readouts describe,
+    // and new colours and the keys go to. iRow/iCol are its row and column.
     cCell currentCell() const { return m_current; }
     // Positions off the grid are ignored.
     void setCurrentCell(int row, int col);
@@ -121,7 +126,7 @@ public:
     // other cells stay as they are. Clears Dirty on success.
     FileResult Load();
 
-    // A click on a cell: it becomes current and iRow/iCol.
+    // A click on a cell: it becomes current.
     ClickOutcome clickCell(int row, int col);
     // A colour dropped on a cell: written and Dirty. True when it should be
     // announced (it differs from the colour the last drop announced).
@@ -139,8 +144,8 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
-    int16_t iRow() const { return m_iRow; }
-    int16_t iCol() const { return m_iCol; }
+    int16_t iRow() const { return m_current.row; }
+    int16_t iCol() const { return m_current.col; }
     int16_t iRows() const { return kPaletteRows; }
     int16_t iCols() const { return kPaletteCols; }
 
@@ -165,8 +170,6 @@ private:
     UndoHistory m_history;
     cCell m_current;
     cCell m_freeCursor; // used only while the palette is full
-    int16_t m_iRow = 0;
-    int16_t m_iCol = 0;
     ColorValue m_lastClickColor = kBlack; // last colour a click announced
     ColorValue m_lastDropColor = kBlack; // last colour a drop announced
     QString m_fileName;

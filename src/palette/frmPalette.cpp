@@ -75,8 +75,6 @@ frmPalette::frmPalette(PaletteHost *host, QWidget *parent)
     m_flxGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_flxGrid->setAcceptDrops(true);
     m_flxGrid->viewport()->setAcceptDrops(true);
-    m_flxGrid->viewport()->installEventFilter(this);
-    m_flxGrid->installEventFilter(this);
 
     buildToolBar();
     auto *panel = new QWidget;
@@ -102,10 +100,16 @@ frmPalette::frmPalette(PaletteHost *host, QWidget *parent)
             flxGrid_Pressed(row, col, button);
         });
     connect(m_flxGrid, &ColorGrid::cellReleased, this, &frmPalette::flxGrid_MouseUp);
+    // A new palette frames (0, 0), the model's current cell, from the start.
+    m_flxGrid->setCurrentCell(0, 0);
+    // However the grid's frame moves (click, arrow keys, any mouse button),
+    // the model's current cell moves with it: they are one state.
     connect(m_flxGrid, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
-        if (row >= 0 && col >= 0)
-            guarded(this, "flxGrid_SelChange",
-                [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
+        if (row < 0 || col < 0)
+            return;
+        m_model.setCurrentCell(row, col);
+        guarded(
+            this, "flxGrid_SelChange", [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
     });
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -124,12 +128,27 @@ frmPalette::frmPalette(PaletteHost *host, QWidget *parent)
         kPaletteCols * cell.width() + frame, kPaletteRows * cell.height() + frame);
     // Wide enough for every toolbar button; the grid's cells grow to match.
     m_tbrPalette->setMinimumWidth(m_tbrPalette->sizeHint().width());
+    watchChildren(true);
 }
 
 frmPalette::~frmPalette()
 {
-    m_flxGrid->viewport()->removeEventFilter(this);
-    m_flxGrid->removeEventFilter(this);
+    // The children outlive this part of the object while they are destroyed.
+    watchChildren(false);
+}
+
+// The window sees key presses before its controls, whichever has the focus
+// (readout boxes and toolbar included), and drops on the grid's viewport.
+void frmPalette::watchChildren(bool watch)
+{
+    QList<QWidget *> widgets = findChildren<QWidget *>();
+    widgets.append(this);
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (watch)
+            widget->installEventFilter(this);
+        else
+            widget->removeEventFilter(this);
+    }
 }
 
 void frmPalette::buildToolBar()
@@ -200,6 +219,10 @@ void frmPalette::ResetGrid()
             m_flxGrid->setCellColor(row, col, m_model.shownColor(row, col));
     }
     m_flxGrid->setUpdatesEnabled(true);
+    // Clear, undo and redo change the current cell's colour with the rest.
+    // The main window's boxes keep describing the active colour.
+    const cCell current = m_model.currentCell();
+    showReadouts(::SelectionChanged(m_model.shownColor(current.row, current.col)));
 }
 
 void frmPalette::showCell(int row, int col)
@@ -472,9 +495,7 @@ bool frmPalette::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (watched == m_flxGrid)
-            return keyPressed(static_cast<QKeyEvent *>(event));
-        break;
+        return keyPressed(static_cast<QKeyEvent *>(event));
     case QEvent::DragEnter:
     case QEvent::DragMove:
         if (watched == m_flxGrid->viewport()) {

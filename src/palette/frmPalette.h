@@ -78,6 +78,7 @@ protected:
 
 private:
     void buildToolBar();
+    void watchChildren(bool watch);
     void connectModel();
     void ResetGrid();
     void showCell(int row, int col);

@@ -183,10 +183,10 @@ void MatchingPalettePage::gridReleased(Qt::MouseButton button, const QPoint &glo
 
 void MatchingPalettePage::cmdAddAll_Click()
 {
-    frmPalette *palette = m_host->mnuFileNew_Click(); // created and shown
-    if (!palette)
-        return;
+    // Not File > New: only that command numbers palettes.
+    frmPalette *palette = m_host->createPaletteWindow();
     addMatchingColors(palette, 0);
+    palette->parentWidget()->show();
     palette->setDirty(true);
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -22,6 +23,8 @@ namespace {
 // `<test binary> --write-as-child <path>` writes ChildBytes to path and prints
 // the outcome: run as another user to see how the writer fails without access.
 constexpr char ChildSwitch[] = "--write-as-child";
+// `<test binary> --save-until-killed <path>` saves to path again and again.
+constexpr char LoopSwitch[] = "--save-until-killed";
 const QByteArray ChildBytes = QByteArrayLiteral("new contents from the child");
 
 int runChildWrite(const char *path)
@@ -72,7 +75,10 @@ private slots:
     void writesAndReplaces_data();
     void writesAndReplaces();
     void keepsPermissions();
-    void writesThroughSymlink();
+    void removesOnlyItsOwnStaleTemporaries();
+    void killedSavesLeaveNothing();
+    void symbolicLinks_data();
+    void symbolicLinks();
     void fullDiskKeepsOldFile();
     void unwritableKeepsOldFile_data();
     void unwritableKeepsOldFile();
@@ -135,18 +141,74 @@ void TestSafeFileWriter::keepsPermissions()
 #endif
 }
 
-void TestSafeFileWriter::writesThroughSymlink()
+// What a save killed before it finished left behind goes with the next save
+// of the same file; another program's files and a running save's stay.
+void TestSafeFileWriter::removesOnlyItsOwnStaleTemporaries()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Needs flock");
+#else
+    QTemporaryDir dir;
+    const QStringList kept { QStringLiteral(".warm.twp.other.tmp"),
+        QStringLiteral(".warm.twp.tintwright-held1.tmp"), QStringLiteral("warm.twp") };
+    for (const QString &name : kept + QStringList { QStringLiteral(".warm.twp.tintwright-x1.tmp") })
+        QVERIFY(writePlain(dir.filePath(name), pattern(1000)));
+    QFile held(dir.filePath(kept[1]));
+    QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
+
+    QVERIFY(SafeFileWriter::write(dir.filePath(kept[2]), "new"));
+    QCOMPARE(entries(dir.path()), kept);
+#endif
+}
+
+void TestSafeFileWriter::killedSavesLeaveNothing()
 {
     QTemporaryDir dir;
-    const QString real = dir.filePath(QStringLiteral("real.twp"));
+    const QString path = dir.filePath(QStringLiteral("warm.twp"));
+    for (int run = 0; run < 5; ++run) {
+        QProcess saver;
+        saver.start(
+            QCoreApplication::applicationFilePath(), { QString::fromLatin1(LoopSwitch), path });
+        QVERIFY(saver.waitForStarted());
+        QTest::qWait(100 + 37 * run);
+        saver.kill();
+        QVERIFY(saver.waitForFinished());
+    }
+    QVERIFY(SafeFileWriter::write(path, "new"));
+    QCOMPARE(entries(dir.path()), QStringList { QStringLiteral("warm.twp") });
+}
+
+void TestSafeFileWriter::symbolicLinks_data()
+{
+    QTest::addColumn<QString>("linkTarget");
+    QTest::addColumn<bool>("targetExists");
+    QTest::addColumn<QString>("error"); // empty: the save succeeds and writes real.twp
+
+    QTest::newRow("to a file") << "real.twp" << true << QString();
+    QTest::newRow("to a missing file") << "real.twp" << false << QString();
+    QTest::newRow("to itself") << "link.twp" << false << "Too many levels of symbolic links";
+}
+
+// The link stays; the file it leads to gets the contents.
+void TestSafeFileWriter::symbolicLinks()
+{
+    QFETCH(QString, linkTarget);
+    QFETCH(bool, targetExists);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("link.twp"));
-    QVERIFY(writePlain(real, "old"));
-    if (!QFile::link(real, link))
+    if (targetExists)
+        QVERIFY(writePlain(dir.filePath(linkTarget), "old"));
+    if (!QFile::link(linkTarget, link))
         QSKIP("Symbolic links cannot be made here");
 
-    QVERIFY(SafeFileWriter::write(link, "new"));
+    const SafeFileWriter::Result result = SafeFileWriter::write(link, "new");
+    QCOMPARE(result.error, error);
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readAll(real), QByteArray("new"));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), dir.filePath(linkTarget));
+    if (error.isEmpty())
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("real.twp"))), QByteArray("new"));
+    QCOMPARE(entries(dir.path()).size(), error.isEmpty() ? 2 : 1);
 }
 
 void TestSafeFileWriter::fullDiskKeepsOldFile()
@@ -243,6 +305,8 @@ int main(int argc, char *argv[])
 {
     if (argc == 3 && std::strcmp(argv[1], ChildSwitch) == 0)
         return runChildWrite(argv[2]);
+    while (argc == 3 && std::strcmp(argv[1], LoopSwitch) == 0)
+        SafeFileWriter::write(QString::fromLocal8Bit(argv[2]), QByteArray(256 * 1024, 'x'));
     QCoreApplication app(argc, argv);
     TestSafeFileWriter test;
     QTEST_SET_MAIN_SOURCE_PATH

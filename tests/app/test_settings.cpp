@@ -1,14 +1,21 @@
 #include "app/FileDialog.h"
+#include "app/QtPlatformServices.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "app/WindowPlacement.h"
 #include "support/FakePlatformServices.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstring>
@@ -37,9 +44,13 @@ private slots:
     void placementRoundTrip();
     void restoreWithoutMatchingName_data();
     void restoreWithoutMatchingName();
+    void restoredRectanglesLandOnAScreen_data();
+    void restoredRectanglesLandOnAScreen();
 
     void fileDialog_data();
     void fileDialog();
+    void platformFileDialog_data();
+    void platformFileDialog();
 };
 
 namespace {
@@ -68,7 +79,7 @@ void TestSettings::storeLivesInTheTestFolder()
     QSKIP("The store is the registry on Windows");
 #endif
     const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    QVERIFY2(!configHome.isEmpty(), "the test harness must set XDG_CONFIG_HOME");
+    QVERIFY2(!configHome.isEmpty(), "every test binary sets XDG_CONFIG_HOME for itself");
     QVERIFY(QDir(configHome) != QDir(QDir::homePath() + QStringLiteral("/.config")));
     QCOMPARE(
         SettingsFilePath(), QDir(configHome).filePath(QStringLiteral("Tintwright/Tintwright.ini")));
@@ -275,6 +286,49 @@ void TestSettings::restoreWithoutMatchingName()
     QCOMPARE(window.geometry(), QRect(5, 6, 120, 90));
 }
 
+void TestSettings::restoredRectanglesLandOnAScreen_data()
+{
+    // Stored MainLeft, MainTop, MainWidth, MainHeight (empty: none); the
+    // rectangle restored on the 1600 x 1200 test screen (15 twips a pixel).
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QRect>("restored");
+
+    const QRect byDefault(97, 70, 833, 623);
+    QTest::newRow("defaults") << QStringList { "", "", "", "" } << byDefault;
+    QTest::newRow("huge left") << QStringList { "99999999999", "", "", "" }
+                               << QRect(767, 70, 833, 623);
+    QTest::newRow("negative") << QStringList { "-30000", "-15000", "", "" }
+                              << QRect(0, 0, 833, 623);
+    QTest::newRow("monitor gone") << QStringList { "45000", "30000", "", "" }
+                                  << QRect(767, 577, 833, 623);
+    QTest::newRow("int limits") << QStringList { "-2147483648", "2147483647", "2147483647",
+        "-2147483648" } << QRect(0, 1199, 1600, 1);
+    QTest::newRow("beyond double")
+        << QStringList { "1e309", "", "1e308", "" } << QRect(0, 70, 1600, 623);
+    QTest::newRow("not numbers") << QStringList { "nan", "inf", "12abc", "-" } << byDefault;
+}
+
+void TestSettings::restoredRectanglesLandOnAScreen()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QRect, restored);
+    QWidget window; // a tool window, which comes back through the same rule
+    window.setGeometry(5, 6, 120, 90);
+    SaveWindowPlacement(&window, QStringLiteral("frm_Tool"));
+    const SettingKey keys[] = { SettingsKeys::MainLeft, SettingsKeys::MainTop,
+        SettingsKeys::MainWidth, SettingsKeys::MainHeight };
+    const char *suffixes[] = { "_Left", "_Top", "_Width", "_Height" };
+    for (int i = 0; i < 4; ++i) {
+        if (stored[i].isEmpty())
+            continue;
+        SaveSetting(keys[i], stored[i]);
+        SaveSetting(Placements, QLatin1String("frm_Tool") + QLatin1String(suffixes[i]), stored[i]);
+    }
+    QCOMPARE(GetSettingRect(SettingsKeys::MainWindowRect, nullptr), restored);
+    QVERIFY(RestoreWindowPlacement(&window, QStringLiteral("frm_Tool"), true));
+    QVERIFY(QRect(0, 0, 1600, 1200).contains(window.geometry()));
+}
+
 void TestSettings::fileDialog_data()
 {
     // Extension, filter name, expected first filter, user's answer, returned path.
@@ -309,6 +363,57 @@ void TestSettings::fileDialog()
     QCOMPARE(request.defaultSuffix, texts[0].mid(1));
     QCOMPARE(request.save, save);
     QCOMPARE(request.startFolder, QCoreApplication::applicationDirPath());
+}
+
+void TestSettings::platformFileDialog_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+
+    // The folder holds "notes" (no dot) and "warm.twp".
+    QTest::newRow("open: missing file") << false << "gone.twp"
+                                        << "gone.twp";
+    QTest::newRow("open: existing, no dot") << false << "notes"
+                                            << "notes";
+    QTest::newRow("open: missing, no dot") << false << "warm"
+                                           << "warm.twp";
+    QTest::newRow("save: no dot") << true << "notes"
+                                  << "notes.twp";
+}
+
+// The real dialog, typed into and accepted: no must-exist check, the default
+// extension only where the name as typed names no file to open, and "All
+// Files" lists names without a dot.
+void TestSettings::platformFileDialog()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    for (const char *name : { "notes", "warm.twp" })
+        QVERIFY(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
+    const PlatformServices::FileDialogRequest request { {},
+        { "Tint Wright Palettes (*.twp)", "All Files (*.*)" }, dir.path(), "twp", save };
+    QFileDialog dialog;
+    QtPlatformServices::setUpFileDialog(dialog, request);
+    dialog.selectNameFilter(dialog.nameFilters().constLast());
+    dialog.open();
+    auto *files = dialog.findChild<QFileSystemModel *>();
+    QTRY_COMPARE(files->rowCount(files->index(dir.path())), 2);
+    QVERIFY(files->flags(files->index(dir.filePath("notes"))).testFlag(Qt::ItemIsEnabled));
+
+    // A refusal would come as a modal box of the dialog's own; close it.
+    QTimer::singleShot(0, &dialog, [] {
+        if (QWidget *box = QApplication::activeModalWidget();
+            box && !qobject_cast<QFileDialog *>(box))
+            box->close();
+    });
+    auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    edit->setText(typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QtPlatformServices::chosenPath(dialog, request), dir.filePath(chosen));
 }
 
 QTEST_MAIN(TestSettings)

@@ -31,10 +31,11 @@ COMMON_COLORS = (0xFFFFFF, 0x000000, 0x808080, 0x000080, 0x008000, 0x800000, 0x8
 TRIAD_SWATCHES = ((69, 272), (90, 272))
 
 # Interior top left pixel of cell (0, 0) of the grid of the palette window
-# opened at start-up and of the next palette window the document area places
-# (File > New Palette or File > Open Palette... after start-up).
+# opened at start-up and of the next palette window, which cascades one title
+# bar (24 pixels) down and right of it (File > New Palette or File > Open
+# Palette... after start-up).
 FIRST_PALETTE_GRID = (145, 124)
-SECOND_PALETTE_GRID = (173, 257)
+SECOND_PALETTE_GRID = (169, 148)
 # Palette cells: 36 pixels high, and at least 36 x 1600 / 1200 = 48 pixels
 # wide on the test display (wider when the window is wider than its grid),
 # each pitch including the one-pixel grid line. The width is measured.

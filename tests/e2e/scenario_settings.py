@@ -2,7 +2,8 @@
 """Settings written at shut-down and read back at the next start: the main
 window rectangle (twips, 15 per pixel at the 96 dpi of the test display), the
 active colour, the document-area background chosen with "Set as Background"
-and the choice to show a tip at start-up."""
+and the choice to show a tip at start-up; and rectangles that arrive damaged
+or from a machine with other monitors."""
 
 import time
 
@@ -145,10 +146,54 @@ def third_run(h):
     h.check_equal(code, 0, "exit code of the third run")
 
 
+# Stored rectangles in twips a start must survive: it comes up as quickly and
+# as small in memory as any other, with its window on the display, and
+# stores a rectangle that lies on it.
+DAMAGED = (
+    ("huge-left", {"MainLeft": "99999999999"}),
+    ("negative", {"MainLeft": "-30000", "MainTop": "-15000"}),
+    ("monitor-gone", {"MainLeft": "45000", "MainTop": "30000"}),
+    ("int-limits", {"MainWidth": "2147483647", "MainHeight": "2147483647"}),
+    ("not-numbers", {"MainLeft": "nan", "MainTop": "inf", "MainWidth": "x", "MainHeight": "-inf"}),
+)
+DISPLAY = (1600, 1200)
+MAX_START_SECONDS = 15
+MAX_PEAK_KB = 1024 * 1024
+
+
+def on_display(rect):
+    x, y, width, height = rect
+    return x >= 0 and y >= 0 and width > 0 and height > 0 and \
+        x + width <= DISPLAY[0] and y + height <= DISPLAY[1]
+
+
+def peak_memory_kb(pid):
+    with open(f"/proc/{pid}/status") as f:
+        return next(int(line.split()[1]) for line in f if line.startswith("VmHWM:"))
+
+
+def damaged_rectangles(h):
+    for label, values in DAMAGED:
+        h.seed_settings({("Settings", key): value for key, value in values.items()})
+        started = time.monotonic()
+        run, window = run_once(h, label)
+        seconds = time.monotonic() - started
+        h.check(seconds < scaled(MAX_START_SECONDS), f"{label}: start took {seconds:.1f} s")
+        peak = peak_memory_kb(run.pid)
+        h.check(peak < MAX_PEAK_KB, f"{label}: {peak} kB of memory at start-up")
+        shown = h.window_geometry(window)
+        h.check(on_display(shown), f"{label}: window at {shown}, off the display")
+        _, code = close_program(h, run, window)
+        h.check_equal(code, 0, f"exit code with the {label} rectangle")
+        stored = tuple(t / TWIPS_PER_PIXEL for t in stored_rect_twips(h, h.settings()))
+        h.check(on_display(stored), f"{label}: stored rectangle {stored} pixels, off the display")
+
+
 def settings(h):
     first_run(h)
     second_run(h)
     third_run(h)
+    damaged_rectangles(h)
 
 
 run_scenario(settings)

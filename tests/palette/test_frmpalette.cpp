@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <memory>
 
 using Answer = PlatformServices::Answer;
@@ -47,6 +49,7 @@ private slots:
     void init();
     void cleanup();
     void newPaletteNumbersNeverGoBack();
+    void newPalettesCascade();
     void saveAsAsksBeforeReplacing_data();
     void saveAsAsksBeforeReplacing();
     void saveWithNameNeedsNoDialog();
@@ -54,9 +57,13 @@ private slots:
     void closePrompt();
     void closeAllStopsAtCancelledPrompt();
     void onlyActivePaletteTakesActiveColor();
+    void colourGoesToTheFramedCell_data();
+    void colourGoesToTheFramedCell();
     void keys_data();
     void keys();
     void undoOnNewPaletteBeeps();
+    void readoutsFollowWholePaletteChanges_data();
+    void readoutsFollowWholePaletteChanges();
     void dropsTakeColourByKind_data();
     void dropsTakeColourByKind();
     void openingUnreadableFileShowsWhyAndLeavesNoWindow();
@@ -133,6 +140,19 @@ void TestFrmPalette::newPaletteNumbersNeverGoBack()
     third->parentWidget()->close();
     action("mnuFileNew")->trigger();
     QCOMPARE(m_main->activePaletteWindow()->windowTitle(), QStringLiteral("Tintwright Palette 4"));
+}
+
+// Each new window opens one title bar below and right of the one before,
+// or in the place of one that has gone.
+void TestFrmPalette::newPalettesCascade()
+{
+    QList<QWidget *> windows;
+    for (int i = 0; i < 3; ++i)
+        windows.append(newPalette()->parentWidget());
+    const int step = windows[0]->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QCOMPARE(windows[2]->pos() - windows[0]->pos(), QPoint(2 * step, 2 * step));
+    windows[1]->close();
+    QCOMPARE(newPalette()->parentWidget()->pos(), windows[1]->pos());
 }
 
 void TestFrmPalette::saveAsAsksBeforeReplacing_data()
@@ -255,20 +275,55 @@ void TestFrmPalette::onlyActivePaletteTakesActiveColor()
     QVERIFY(active->Dirty());
 }
 
+void TestFrmPalette::colourGoesToTheFramedCell_data()
+{
+    QTest::addColumn<bool>("middleButton"); // else the Right arrow key moves the frame
+    QTest::newRow("arrow key") << false;
+    QTest::newRow("middle button") << true;
+}
+
+// Whatever moves the grid's frame moves the cell new colours are written to.
+void TestFrmPalette::colourGoesToTheFramedCell()
+{
+    QFETCH(bool, middleButton);
+    frmPalette *palette = newPalette();
+    ColorGrid *grid = palette->grid();
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(0, 0));
+    const auto centre
+        = [grid](int col) { return grid->visualItemRect(grid->item(1, col)).center(); };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(1));
+    if (middleButton)
+        QTest::mouseClick(grid->viewport(), Qt::MiddleButton, {}, centre(2));
+    else
+        QTest::keyClick(grid, Qt::Key_Right);
+    ProcessState::ActiveColor = 0x00FFFF;
+    m_main->cMsgs->Notify(kActiveColorChanged);
+    QCOMPARE(palette->GetColor(1, 2), 0x00FFFF);
+    QCOMPARE(palette->GetColor(1, 1), kEmptyCell);
+    QCOMPARE(QPoint(palette->model().iCol(), palette->model().iRow()), QPoint(2, 1));
+}
+
 void TestFrmPalette::keys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("expected"); // colour of (0, 0) afterwards
     QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("focus"); // the control that has the focus; empty: the grid
     // (0, 0) holds a mid red 0x000080 (v 50 %), written after (0, 1).
     // v 50.2 % steps to 60.2 % (153.5 rounds up to 154) and 40.2 % (102.5 to 103).
-    QTest::newRow("w lightens") << int('w') << 0 << 0x00009A << 0;
-    QTest::newRow("q darkens") << int('q') << 0 << 0x000067 << 0;
-    QTest::newRow("capital W does nothing") << int('W') << 0 << 0x000080 << 0;
+    QTest::newRow("w lightens") << int('w') << 0 << 0x00009A << 0 << QString();
+    QTest::newRow("q darkens") << int('q') << 0 << 0x000067 << 0 << QString();
+    QTest::newRow("capital W does nothing") << int('W') << 0 << 0x000080 << 0 << QString();
     QTest::newRow("Ctrl+Y does nothing")
-        << int(Qt::Key_Y) << int(Qt::ControlModifier) << 0x000080 << 0;
-    QTest::newRow("Ctrl+Z undoes") << int(Qt::Key_Z) << int(Qt::ControlModifier) << -1 << 0;
+        << int(Qt::Key_Y) << int(Qt::ControlModifier) << 0x000080 << 0 << QString();
+    QTest::newRow("Ctrl+Z undoes")
+        << int(Qt::Key_Z) << int(Qt::ControlModifier) << -1 << 0 << QString();
+    // The window sees its keys before any of its controls.
+    QTest::newRow("w in a readout box") << int('w') << 0 << 0x00009A << 0 << "txtPanel1";
+    QTest::newRow("Ctrl+Z in a readout box")
+        << int(Qt::Key_Z) << int(Qt::ControlModifier) << -1 << 0 << "txtPanel2";
+    QTest::newRow("q on the toolbar") << int('q') << 0 << 0x000067 << 0 << "tbrPalette";
 }
 
 void TestFrmPalette::keys()
@@ -277,13 +332,16 @@ void TestFrmPalette::keys()
     QFETCH(int, modifiers);
     QFETCH(int, expected);
     QFETCH(int, beeps);
+    QFETCH(QString, focus);
     frmPalette *palette = newPalette();
     palette->SetCellColorRC(0, 1, 0x00FF00);
     palette->SetCellColorRC(0, 0, 0x000080);
+    QWidget *target = focus.isEmpty() ? palette->grid() : palette->findChild<QWidget *>(focus);
+    QVERIFY(target);
     if (modifiers)
-        QTest::keyClick(palette->grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     else
-        QTest::keyClick(palette->grid(), char(key));
+        QTest::keyClick(target, char(key));
     QCOMPARE(palette->GetColor(0, 0), expected);
     QCOMPARE(m_fake.beeps, beeps);
 }
@@ -296,6 +354,26 @@ void TestFrmPalette::undoOnNewPaletteBeeps()
     QCOMPARE(m_fake.beeps, 2);
     QTest::keyClick(palette->grid(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(m_fake.beeps, 3);
+}
+
+void TestFrmPalette::readoutsFollowWholePaletteChanges_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Clear") << "Reset";
+    QTest::newRow("Undo") << "Undo";
+}
+
+void TestFrmPalette::readoutsFollowWholePaletteChanges()
+{
+    QFETCH(QString, button);
+    frmPalette *palette = newPalette();
+    palette->SetCellColorRC(3, 3, 0x0080FF);
+    QCOMPARE(palette->readout(2), QStringLiteral("#FF8000"));
+    m_fake.messageAnswers.enqueue(Answer::Yes);
+    palette->toolBar()->findChild<QAction *>(button)->trigger();
+    QCOMPARE(palette->GetColor(3, 3), kEmptyCell);
+    QCOMPARE(palette->readout(0), QStringLiteral("255-255-255"));
+    QCOMPARE(palette->readout(2), QStringLiteral("#FFFFFF"));
 }
 
 void TestFrmPalette::dropsTakeColourByKind_data()

@@ -57,6 +57,7 @@ private slots:
     void saveKeepsBytesBeyondThePalette();
     void failedSaveChangesNothing();
     void loadFillsCellsOnePerUndoStep();
+    void openAndSaveKeepEveryByte();
     void loadRefuses_data();
     void loadRefuses();
 
@@ -95,8 +96,8 @@ void TestPaletteFile::decode_data()
         << slotBytes({ kRed, kBlue }) + QByteArray(3, 0) << QList<int> { 0, 1 } << kRed;
     QTest::newRow("negative slots stay empty")
         << slotBytes({ -1, -2, kBlue, INT32_MIN }) << QList<int> { 2 } << 0;
-    QTest::newRow("above 0xFFFFFF stays empty")
-        << slotBytes({ 0x1000000, kWhite }) << QList<int> { 1 } << 0;
+    QTest::newRow("above 0xFFFFFF is kept as it is")
+        << slotBytes({ 0x1000000, kWhite, INT32_MAX }) << QList<int> { 0, 1, 2 } << 0x1000000;
 }
 
 void TestPaletteFile::decode()
@@ -181,6 +182,22 @@ void TestPaletteFile::loadFillsCellsOnePerUndoStep()
     for (int i = 0; i < 5; ++i)
         QVERIFY(model.RollBack());
     QCOMPARE(model.colors(), PaletteModel().colors());
+}
+
+void TestPaletteFile::openAndSaveKeepEveryByte()
+{
+    const QString file = path(QStringLiteral("foreign.twp"));
+    const QByteArray bytes = slotBytes({ 0x1000000, INT32_MAX, kRed }) + QByteArray(52, char(0xFF));
+    writeFile(file, bytes);
+    PaletteModel model;
+    model.setFileName(file);
+    QVERIFY(model.Load().ok);
+    // Such a value shows as its low 24 bits.
+    QCOMPARE(model.shownColor(0, 0), kBlack);
+    QCOMPARE(model.shownColor(0, 1), kWhite);
+
+    QVERIFY(model.Save(file).ok);
+    QCOMPARE(readAll(file), bytes);
 }
 
 void TestPaletteFile::loadRefuses_data()

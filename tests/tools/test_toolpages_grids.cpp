@@ -265,6 +265,10 @@ void TestToolPagesGrids::addAllOpensANewPalette()
     QCOMPARE(QList<ColorValue>(cells.begin(), cells.begin() + 8), expected);
     QCOMPARE(QList<ColorValue>(cells.begin() + 8, cells.end()), QList<ColorValue>(8, kEmptyCell));
     QVERIFY(palette->Dirty());
+    // Only File > New numbers palettes; start-up's was number 1.
+    QCOMPARE(palette->windowTitle(), QStringLiteral("Tintwright Palette"));
+    QCOMPARE(m_fixture.main()->mnuFileNew_Click()->windowTitle(),
+        QStringLiteral("Tintwright Palette 2"));
 }
 
 void TestToolPagesGrids::copyAddsToTheActivePalette()
