@@ -4,7 +4,7 @@
 "Start-up" is the time from the moment this script starts the process to two
 moments: the main window is first exposed (the window system has mapped it and
 asks for its contents), and its first frame has been painted and flushed. Both
-programs report them themselves (src/app/StartupProbe.h): the script passes
+programs report them themselves (src/startup/StartupProbe.h): the script passes
 its CLOCK_MONOTONIC time at launch in TW_STARTUP_LAUNCH_NS, the program reads
 the same clock at those moments, prints the differences and ends at once.
 Both readings come from one clock with nanosecond resolution, and the

@@ -222,7 +222,7 @@ void frmPalette::ResetGrid()
     // Clear, undo and redo change the current cell's colour with the rest.
     // The main window's boxes keep describing the active colour.
     const cCell current = m_model.currentCell();
-    showReadouts(::SelectionChanged(m_model.shownColor(current.row, current.col)));
+    showReadouts(ColorFormats::readouts(m_model.shownColor(current.row, current.col)));
 }
 
 void frmPalette::showCell(int row, int col)
