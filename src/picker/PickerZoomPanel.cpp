@@ -1,0 +1,108 @@
+#include "picker/PickerZoomPanel.h"
+
+#include "picker/ColorPickerModel.h"
+#include "widgets/QtColors.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// Logical pixels around the grid and the box: a black line outside a white
+// one, so that the panel stands out over any screen. One white line
+// separates grid and box.
+constexpr int kBorder = 2;
+constexpr int kGrid = ColorPickerModel::kGridSize;
+constexpr int kCentre = ColorPickerModel::kCentre;
+
+} // namespace
+
+PickerZoomPanel::PickerZoomPanel(const ColorPickerModel &model, QWidget *parent)
+    : QWidget(parent), m_model(model), m_cell(2 * fontMetrics().horizontalAdvance(QLatin1Char('0')))
+{
+    setObjectName(QStringLiteral("pctCatchBorder"));
+    setAccessibleName(QStringLiteral("Zoom"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The box is two cells high, and never lower than its text.
+    const int box = qMax(2 * m_cell, fontMetrics().height() + 4);
+    setFixedSize(kGrid * m_cell + 2 * kBorder, kGrid * m_cell + box + 2 * kBorder + 1);
+}
+
+QRect PickerZoomPanel::cellRect(int row, int column) const
+{
+    return QRect(kBorder + column * m_cell, kBorder + row * m_cell, m_cell, m_cell);
+}
+
+QRect PickerZoomPanel::boxRect() const
+{
+    const int top = kBorder + kGrid * m_cell + 1;
+    return QRect(kBorder, top, kGrid * m_cell, height() - top - kBorder);
+}
+
+void PickerZoomPanel::refresh()
+{
+    setAccessibleDescription(QString::fromStdString(ColorToHex(m_model.color())));
+    repaint();
+}
+
+void PickerZoomPanel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), Qt::white);
+    for (int row = 0; row < kGrid; ++row) {
+        for (int column = 0; column < kGrid; ++column)
+            painter.fillRect(cellRect(row, column), toQColor(m_model.cellColor(row, column)));
+    }
+    paintMarkers(painter);
+
+    const QRect box = boxRect();
+    painter.fillRect(box, toQColor(m_model.color()));
+    painter.setPen(toQColor(m_model.boxTextColor()));
+    painter.drawText(box, Qt::AlignCenter, m_model.boxText());
+}
+
+// A frame inside the centre cell and, in the middle cell of each edge, an
+// arrow pointing at the centre; each in the colour that stands out over its
+// cell. Drawn as vectors, so they stay crisp at any scale.
+void PickerZoomPanel::paintMarkers(QPainter &painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto contrast = [this](int row, int column) {
+        return toQColor(GetContrastColor(m_model.cellColor(row, column)));
+    };
+    // Half-pixel insets put a one-pixel pen on whole pixels at any ratio
+    // that is a whole number.
+    painter.setPen(QPen(contrast(kCentre, kCentre), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(cellRect(kCentre, kCentre)).adjusted(1.5, 1.5, -1.5, -1.5));
+
+    const qreal side = m_cell;
+    QPainterPath arrow; // pointing right, around the cell's centre
+    arrow.moveTo(-0.2 * side, -0.28 * side);
+    arrow.lineTo(0.26 * side, 0);
+    arrow.lineTo(-0.2 * side, 0.28 * side);
+    arrow.closeSubpath();
+    const struct {
+        int row;
+        int column;
+        qreal degrees; // clockwise from pointing right
+    } arrows[] = {
+        { 0, kCentre, 90 }, // top edge, pointing down
+        { kGrid - 1, kCentre, -90 },
+        { kCentre, 0, 0 },
+        { kCentre, kGrid - 1, 180 },
+    };
+    painter.setPen(Qt::NoPen);
+    for (const auto &marker : arrows) {
+        QTransform transform;
+        transform.translate(QRectF(cellRect(marker.row, marker.column)).center().x(),
+            QRectF(cellRect(marker.row, marker.column)).center().y());
+        transform.rotate(marker.degrees);
+        painter.setBrush(contrast(marker.row, marker.column));
+        painter.drawPath(transform.map(arrow));
+    }
+    painter.restore();
+}
