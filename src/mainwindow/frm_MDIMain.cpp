@@ -9,6 +9,7 @@
 #include "core/cls_MsgServer.h"
 #include "help/frm_Tip.h"
 #include "mainwindow/ColorInfoPanel.h"
+#include "mainwindow/ColorPickerCommands.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/PaletteCommands.h"
 #include "palette/frmPalette.h"
@@ -85,6 +86,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     connectContextMenu();
     m_paletteCommands = new PaletteCommands(this);
     m_toolPages = new ToolPages(this, m_toolContainers, this);
+    new ColorPickerCommands(this);
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
     // Windows that come with later parts of the program stay disabled.
