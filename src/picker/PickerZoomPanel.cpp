@@ -64,26 +64,25 @@ void PickerZoomPanel::paintEvent(QPaintEvent *)
 }
 
 // A frame inside the centre cell and, in the middle cell of each edge, an
-// arrow pointing at the centre; each in the colour that stands out over its
-// cell. Drawn as vectors, so they stay crisp at any scale.
+// arrow pointing at the centre: white with a black edge, so that they show
+// over any colour. Drawn as vectors, so they stay crisp at any scale.
 void PickerZoomPanel::paintMarkers(QPainter &painter) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const auto contrast = [this](int row, int column) {
-        return toQColor(GetContrastColor(m_model.cellColor(row, column)));
-    };
-    // Half-pixel insets put a one-pixel pen on whole pixels at any ratio
-    // that is a whole number.
-    painter.setPen(QPen(contrast(kCentre, kCentre), 1));
+    // Half-pixel insets put one-pixel pens on whole pixels at whole ratios.
+    const QRectF centre = QRectF(cellRect(kCentre, kCentre)).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(cellRect(kCentre, kCentre)).adjusted(1.5, 1.5, -1.5, -1.5));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(centre);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(centre.adjusted(1, 1, -1, -1));
 
     const qreal side = m_cell;
     QPainterPath arrow; // pointing right, around the cell's centre
-    arrow.moveTo(-0.2 * side, -0.28 * side);
-    arrow.lineTo(0.26 * side, 0);
-    arrow.lineTo(-0.2 * side, 0.28 * side);
+    arrow.moveTo(-0.22 * side, -0.3 * side);
+    arrow.lineTo(0.28 * side, 0);
+    arrow.lineTo(-0.22 * side, 0.3 * side);
     arrow.closeSubpath();
     const struct {
         int row;
@@ -95,13 +94,13 @@ void PickerZoomPanel::paintMarkers(QPainter &painter) const
         { kCentre, 0, 0 },
         { kCentre, kGrid - 1, 180 },
     };
-    painter.setPen(Qt::NoPen);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
     for (const auto &marker : arrows) {
+        const QPointF middle = QRectF(cellRect(marker.row, marker.column)).center();
         QTransform transform;
-        transform.translate(QRectF(cellRect(marker.row, marker.column)).center().x(),
-            QRectF(cellRect(marker.row, marker.column)).center().y());
+        transform.translate(middle.x(), middle.y());
         transform.rotate(marker.degrees);
-        painter.setBrush(contrast(marker.row, marker.column));
         painter.drawPath(transform.map(arrow));
     }
     painter.restore();

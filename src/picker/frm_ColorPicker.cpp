@@ -134,7 +134,7 @@ void frm_ColorPicker::onPointerMoved(PickerScreenCover *cover, const QPointF &lo
 {
     if (m_unloaded)
         return;
-    if (!m_keyboardGrabbed) {
+    if (!m_keyboardGrabbed && isVisible()) {
         // Mapped by now: keys reach the picker even where the window manager
         // gave the focus elsewhere.
         grabKeyboard();
@@ -156,6 +156,8 @@ void frm_ColorPicker::onButtonPressed(PickerScreenCover *cover, const QPointF &l
     const int index = cover->screenIndex();
     const ColorValue color = m_model.pixel(index, m_model.devicePixel(index, localPos));
     if (color >= 0 && button == Qt::RightButton && m_host) {
+        // A keyboard grab would take the keys from the menu.
+        releaseInput();
         ColorContextMenu::Request request;
         request.color = color;
         request.hideCellItems = true;
@@ -175,6 +177,13 @@ void frm_ColorPicker::onKeyPressed(int key)
     close();
 }
 
+void frm_ColorPicker::releaseInput()
+{
+    if (m_keyboardGrabbed)
+        releaseKeyboard();
+    m_keyboardGrabbed = false;
+}
+
 void frm_ColorPicker::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
@@ -186,8 +195,7 @@ void frm_ColorPicker::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    if (m_keyboardGrabbed)
-        releaseKeyboard();
+    releaseInput();
     for (PickerScreenCover *cover : std::as_const(m_covers)) {
         if (cover != this)
             cover->hide();

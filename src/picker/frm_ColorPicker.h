@@ -53,6 +53,7 @@ private:
     void showPanelOn(PickerScreenCover *cover);
     // Moves the panel away when `localPos` is on it; true when it moved.
     bool panelDodges(PickerScreenCover *cover, const QPointF &localPos);
+    void releaseInput();
     void Form_Unload();
 
     PickerHost *m_host;
