@@ -368,7 +368,9 @@ bool frm_MDIMain::eventFilter(QObject *watched, QEvent *event)
 
 frmPalette *frm_MDIMain::activePaletteWindow() const
 {
-    QMdiSubWindow *active = m_documentArea->activeSubWindow();
+    // The current child stays the active one while another window of the
+    // program (the eyedropper, a dialog) has the focus.
+    QMdiSubWindow *active = m_documentArea->currentSubWindow();
     return active ? qobject_cast<frmPalette *>(active->widget()) : nullptr;
 }
 
