@@ -26,9 +26,16 @@ PickerScreenCover::PickerScreenCover(
 
 void PickerScreenCover::cover()
 {
-    // The native window goes to the shot's screen before it is shown, so
+    // The shots come in the order of the application's screens; the index
+    // also tells apart screens that share their rectangle (separate X
+    // screens). The native window goes to its screen before it is shown, so
     // that it takes that screen's device pixel ratio from the start.
-    if (QScreen *screen = QGuiApplication::screenAt(m_shot.geometry.center())) {
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QScreen *screen
+        = m_screenIndex < screens.size() && screens[m_screenIndex]->geometry() == m_shot.geometry
+        ? screens[m_screenIndex]
+        : QGuiApplication::screenAt(m_shot.geometry.center());
+    if (screen) {
         create();
         windowHandle()->setScreen(screen);
     }

@@ -134,9 +134,9 @@ void frm_ColorPicker::onPointerMoved(PickerScreenCover *cover, const QPointF &lo
 {
     if (m_unloaded)
         return;
-    if (!m_keyboardGrabbed && isVisible()) {
-        // Mapped by now: keys reach the picker even where the window manager
-        // gave the focus elsewhere.
+    if (!m_keyboardGrabbed && isVisible() && !isActiveWindow()) {
+        // Mapped by now, but the window manager gave the focus elsewhere:
+        // the keys still have to reach the picker.
         grabKeyboard();
         m_keyboardGrabbed = true;
     }
