@@ -3,6 +3,7 @@
 #include "picker/ColorPickerModel.h"
 #include "widgets/QtColors.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,13 +16,38 @@ constexpr int kBorder = 2;
 constexpr int kGrid = ColorPickerModel::kGridSize;
 constexpr int kCentre = ColorPickerModel::kCentre;
 
+// Screen readers hear the colour under the pointer as the panel's value, in
+// web text ("#FF8000"), like every colour view of the program.
+class ZoomPanelAccessible : public QAccessibleWidget {
+public:
+    explicit ZoomPanelAccessible(PickerZoomPanel *panel)
+        : QAccessibleWidget(panel, QAccessible::Graphic, QStringLiteral("Zoom"))
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Value)
+            return QAccessibleWidget::text(t);
+        return static_cast<PickerZoomPanel *>(widget())->colorText();
+    }
+};
+
+QAccessibleInterface *zoomPanelAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("PickerZoomPanel") || !object || !object->isWidgetType())
+        return nullptr;
+    return new ZoomPanelAccessible(static_cast<PickerZoomPanel *>(object));
+}
+
 } // namespace
 
 PickerZoomPanel::PickerZoomPanel(const ColorPickerModel &model, QWidget *parent)
     : QWidget(parent), m_model(model), m_cell(2 * fontMetrics().horizontalAdvance(QLatin1Char('0')))
 {
+    static const bool accessible = (QAccessible::installFactory(zoomPanelAccessible), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("pctCatchBorder"));
-    setAccessibleName(QStringLiteral("Zoom"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The box is two cells high, and never lower than its text.
@@ -40,10 +66,18 @@ QRect PickerZoomPanel::boxRect() const
     return QRect(kBorder, top, kGrid * m_cell, height() - top - kBorder);
 }
 
+QString PickerZoomPanel::colorText() const
+{
+    return QString::fromStdString(ColorToHex(m_model.color()));
+}
+
 void PickerZoomPanel::refresh()
 {
-    setAccessibleDescription(QString::fromStdString(ColorToHex(m_model.color())));
     repaint();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, colorText());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void PickerZoomPanel::paintEvent(QPaintEvent *)

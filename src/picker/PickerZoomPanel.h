@@ -21,6 +21,8 @@ public:
     QRect cellRect(int row, int column) const;
     QRect boxRect() const;
 
+    // The colour under the pointer in web text, the panel's accessible value.
+    QString colorText() const;
     // Repaints what the model shows now, at once.
     void refresh();
 
