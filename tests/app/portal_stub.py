@@ -1,14 +1,8 @@
 #!/usr/bin/python3
-"""A stand-in for the desktop portal's Screenshot interface, for tests on a
-private session bus. Each call answers as the JSON file named on the command
-line says at the time of the call:
-
-    {"reply": "error"}            the call fails
-    {"handle": "/some/path"}      the call names its own request path
-    {"code": 0, "results": {...}} the request's Response, 20 ms later
-    {"signature": "s", "args": ["x"]}  a Response of another shape
-    {}                            no Response at all
-"""
+"""The desktop portal's Screenshot interface, answering each call as the JSON
+file named on the command line says: "reply": "error" fails the call,
+"handle" names the request, "code" and "results" or "signature" and "args"
+make its Response; without them there is none."""
 
 import json
 import sys
@@ -19,8 +13,6 @@ import dbus.mainloop.glib
 import dbus.service
 from gi.repository import GLib
 
-REQUEST = "org.freedesktop.portal.Request"
-
 
 class Portal(dbus.service.Object):
     @dbus.service.method("org.freedesktop.portal.Screenshot", in_signature="sa{sv}",
@@ -29,8 +21,7 @@ class Portal(dbus.service.Object):
         with open(sys.argv[1], encoding="utf-8") as f:
             script = json.load(f)
         if script.get("reply") == "error":
-            raise dbus.exceptions.DBusException("no pictures today",
-                                                name="org.freedesktop.portal.Error.Failed")
+            raise dbus.exceptions.DBusException("no", name="org.freedesktop.portal.Error.Failed")
         path = script.get("handle", "/org/freedesktop/portal/desktop/request/%s/%s" % (
             sender[1:].replace(".", "_"), options["handle_token"]))
         if "code" in script or "signature" in script:
@@ -39,12 +30,12 @@ class Portal(dbus.service.Object):
 
 
 def respond(path, script):
-    signal = dbus.lowlevel.SignalMessage(path, REQUEST, "Response")
+    signal = dbus.lowlevel.SignalMessage(path, "org.freedesktop.portal.Request", "Response")
     if "signature" in script:
         signal.append(*script["args"], signature=script["signature"])
     else:
-        results = dbus.Dictionary(script.get("results", {}), signature="sv")
-        signal.append(dbus.UInt32(script["code"]), results, signature="ua{sv}")
+        signal.append(dbus.UInt32(script["code"]),
+                      dbus.Dictionary(script.get("results", {}), signature="sv"))
     BUS.send_message(signal)
     return False
 

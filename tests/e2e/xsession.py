@@ -15,7 +15,7 @@ import time
 # Every wait in the harness is multiplied by this; slow machines can raise it.
 TIMEOUT_SCALE = float(os.environ.get("TW_E2E_TIMEOUT_SCALE", "1"))
 
-REQUIRED_TOOLS = ("Xvfb", "xdotool", "xprop", "import")
+REQUIRED_TOOLS = ("Xvfb", "xdotool", "xprop", "import", "xclip")
 
 # Environment variables of the developer's session that would change how a Qt
 # program starts or where it keeps its state.
