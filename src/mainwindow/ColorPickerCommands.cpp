@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QThread>
 #include <QWindow>
 
@@ -46,15 +47,23 @@ Qt::WindowStates ColorPickerCommands::hostWindowState() const
 
 void ColorPickerCommands::setHostWindowState(Qt::WindowStates state)
 {
-    if (state == m_main->windowState())
-        return;
-    m_main->setWindowState(state);
+    // A Wayland client cannot bring back a window it minimised; it hides it
+    // for the capture instead and shows it again afterwards.
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     if (state & Qt::WindowMinimized) {
+        m_hiddenForCapture = wayland;
+        if (wayland)
+            m_main->hide();
+        else
+            m_main->setWindowState(state);
         waitUntilOffScreen();
-    } else {
-        m_main->raise();
-        m_main->activateWindow();
+        return;
     }
+    m_main->setWindowState(state);
+    if (std::exchange(m_hiddenForCapture, false))
+        m_main->show();
+    m_main->raise();
+    m_main->activateWindow();
 }
 
 void ColorPickerCommands::waitUntilOffScreen()

@@ -33,4 +33,5 @@ private:
 
     frm_MDIMain *m_main;
     QPointer<frm_ColorPicker> m_picker;
+    bool m_hiddenForCapture = false;
 };
