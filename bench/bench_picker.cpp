@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryFile>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -66,6 +67,8 @@ public:
     {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         setAttribute(Qt::WA_OpaquePaintEvent);
+        create();
+        windowHandle()->setScreen(QGuiApplication::primaryScreen());
         setGeometry(QGuiApplication::primaryScreen()->geometry());
         showFullScreen();
     }
