@@ -43,6 +43,7 @@ fuzz-smoke: fuzz-build
 bench: build
 	./build/bench/tw_bench --benchmark_min_time=0.2
 	./build/bench/tw_bench_desktop --benchmark_min_time=0.2
+	./build/bench/tw_bench_picker --benchmark_min_time=0.2
 
 bench-startup: build
 	python3 -B bench/startup/measure.py --app build/src/tintwright \

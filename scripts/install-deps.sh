@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
-  util-linux python3 dbus
+  util-linux python3 dbus python3-dbus python3-gi xclip
 )
 
 missing=()

@@ -3,7 +3,9 @@
 #include "app/HttpReply.h"
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -34,6 +36,21 @@ public:
 
     using HttpReply = ::HttpReply;
 
+    // One screen frozen as it was shown.
+    struct ScreenShot {
+        QRect geometry; // on the virtual desktop, logical pixels
+        // The screen's pixels, one per device pixel; its devicePixelRatio()
+        // is the device pixels per logical pixel.
+        QImage image;
+    };
+
+    // Every screen at one moment, or, when the screen cannot be read, no
+    // screens and a sentence for the user saying why.
+    struct ScreenCapture {
+        QList<ScreenShot> screens;
+        QString error;
+    };
+
     virtual ~PlatformServices() = default;
 
     // Modal message box; title empty means the application's title.
@@ -51,6 +68,9 @@ public:
     virtual int pixelAt(const QPoint &globalPos) = 0;
     // The whole screen under the pointer, as shown; null image on failure.
     virtual QImage captureScreen() = 0;
+    // Every screen, in device pixels. On a Wayland session the desktop's
+    // screenshot portal takes the picture (it may ask the user first).
+    virtual ScreenCapture captureScreens() = 0;
 
     virtual void setClipboardText(const QString &text) = 0;
     virtual QString clipboardText() = 0;

@@ -2,6 +2,8 @@
 
 #include "app/HttpClient.h"
 #include "app/HttpModule.h"
+#include "app/PortalScreenshot.h"
+#include "app/ScreenGrab.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +17,9 @@
 #include <QScreen>
 
 namespace {
+
+// The portal may ask the user for permission before its first picture.
+constexpr int kPortalTimeoutMs = 30000;
 
 QMessageBox::StandardButtons toQt(PlatformServices::Buttons buttons)
 {
@@ -147,6 +152,17 @@ QImage QtPlatformServices::captureScreen()
     if (!screen)
         return {};
     return screen->grabWindow(0).toImage();
+}
+
+PlatformServices::ScreenCapture QtPlatformServices::captureScreens()
+{
+    if (!ScreenGrab::isWaylandSession())
+        return ScreenGrab::grabScreens();
+    PortalScreenshot portal(QDBusConnection::sessionBus());
+    const PortalScreenshot::Result shot = portal.take(kPortalTimeoutMs);
+    if (shot.image.isNull())
+        return { {}, shot.error };
+    return ScreenGrab::splitDesktop(shot.image, ScreenGrab::screenGeometries());
 }
 
 void QtPlatformServices::setClipboardText(const QString &text)

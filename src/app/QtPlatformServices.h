@@ -22,6 +22,7 @@ public:
     QPoint cursorPos() override;
     int pixelAt(const QPoint &globalPos) override;
     QImage captureScreen() override;
+    ScreenCapture captureScreens() override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
     void openUrl(const QUrl &url) override;

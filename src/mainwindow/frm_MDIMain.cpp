@@ -9,6 +9,7 @@
 #include "core/cls_MsgServer.h"
 #include "help/frm_Tip.h"
 #include "mainwindow/ColorInfoPanel.h"
+#include "mainwindow/ColorPickerCommands.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/ExportCommands.h"
 #include "mainwindow/PaletteCommands.h"
@@ -89,6 +90,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     new ExportCommands(this);
     m_toolPages = new ToolPages(this, m_toolContainers, this);
     new TabStripSwitching(m_tsOptions, m_tsTools, this);
+    new ColorPickerCommands(this);
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
     // Windows that come with later parts of the program stay disabled.
@@ -373,7 +375,9 @@ bool frm_MDIMain::eventFilter(QObject *watched, QEvent *event)
 
 frmPalette *frm_MDIMain::activePaletteWindow() const
 {
-    QMdiSubWindow *active = m_documentArea->activeSubWindow();
+    // The current child stays the active one while another window of the
+    // program (the eyedropper, a dialog) has the focus.
+    QMdiSubWindow *active = m_documentArea->currentSubWindow();
     return active ? qobject_cast<frmPalette *>(active->widget()) : nullptr;
 }
 

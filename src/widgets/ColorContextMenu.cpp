@@ -114,6 +114,10 @@ void ColorContextMenu::configure(const Request &request)
         mnuAdjustColor->menuAction()->setEnabled(false);
         mnuModifyHexColor->setEnabled(false);
     }
+    if (request.hideCellItems) {
+        mnuAdjustColor->menuAction()->setVisible(false);
+        mnuModifyHexColor->setVisible(false);
+    }
     if (request.paletteCell) {
         mnuEraseColor->setVisible(true);
         mnuAddToPalette->setVisible(false);
@@ -128,7 +132,9 @@ void ColorContextMenu::restore()
         { mnuAddAnalogous, mnuAddCompliments, mnuAddSplitCompliments, mnuAddTetrads, mnuAddTriads })
         add->setVisible(false);
     mnuAdjustColor->menuAction()->setEnabled(m_adjustAvailable);
+    mnuAdjustColor->menuAction()->setVisible(true);
     mnuModifyHexColor->setEnabled(m_hexDialogAvailable);
+    mnuModifyHexColor->setVisible(true);
     mnuEraseColor->setVisible(false);
     mnuAddToPalette->setVisible(true);
     cmSep1->setVisible(true);

@@ -23,6 +23,8 @@ public:
         // Adjust and Modify Hex act on palette cells; swatches and grids
         // disable them while their menu is up.
         bool disableCellItems = false;
+        // The screen picker hides them: it has no cell to act on.
+        bool hideCellItems = false;
         // A palette cell: shows "Erase Color", hides "Add this Color to Palette".
         bool paletteCell = false;
     };

@@ -15,7 +15,7 @@ import time
 # Every wait in the harness is multiplied by this; slow machines can raise it.
 TIMEOUT_SCALE = float(os.environ.get("TW_E2E_TIMEOUT_SCALE", "1"))
 
-REQUIRED_TOOLS = ("Xvfb", "xdotool", "xprop", "import")
+REQUIRED_TOOLS = ("Xvfb", "xdotool", "xprop", "import", "xclip")
 
 # Environment variables of the developer's session that would change how a Qt
 # program starts or where it keeps its state.
@@ -23,6 +23,7 @@ _SESSION_VARIABLES = (
     "QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR",
     "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
     "QT_FONT_DPI", "SESSION_MANAGER", "DBUS_SESSION_BUS_ADDRESS", "WAYLAND_DISPLAY",
+    "XDG_SESSION_TYPE",
     "XAUTHORITY", "TW_STARTUP_PROBE", "TW_STARTUP_LAUNCH_NS",
 )
 

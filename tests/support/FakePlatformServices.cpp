@@ -36,6 +36,12 @@ QImage FakePlatformServices::captureScreen()
     return screen;
 }
 
+PlatformServices::ScreenCapture FakePlatformServices::captureScreens()
+{
+    ++screenCaptures;
+    return screens;
+}
+
 void FakePlatformServices::setClipboardText(const QString &text)
 {
     clipboardHistory.append(text);

@@ -41,11 +41,13 @@ public:
     QPoint cursor;
     int pixel = -1;
     QImage screen;
+    ScreenCapture screens; // what captureScreens() answers
 
     // Recorded calls.
     QList<MessageBoxCall> messageBoxes;
     QList<FileDialogRequest> fileDialogs;
     int beeps = 0;
+    int screenCaptures = 0;
     QStringList clipboardHistory;
     QList<QUrl> openedUrls;
     QList<QUrl> httpRequests;
@@ -57,6 +59,7 @@ public:
     QPoint cursorPos() override;
     int pixelAt(const QPoint &globalPos) override;
     QImage captureScreen() override;
+    ScreenCapture captureScreens() override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
     void openUrl(const QUrl &url) override;
