@@ -10,6 +10,7 @@
 #include "help/frm_Tip.h"
 #include "mainwindow/ColorInfoPanel.h"
 #include "mainwindow/DocumentArea.h"
+#include "mainwindow/HelpCommands.h"
 #include "mainwindow/PaletteCommands.h"
 #include "palette/frmPalette.h"
 #include "tools/ToolPages.h"
@@ -84,6 +85,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     buildStatusStrip();
     connectContextMenu();
     m_paletteCommands = new PaletteCommands(this);
+    new HelpCommands(this);
     m_toolPages = new ToolPages(this, m_toolContainers, this);
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
