@@ -3,12 +3,13 @@
 #   make check   installs what is missing, builds and runs every test
 #   make check-sanitize   the same suite under ASan + UBSan (build-sanitize/)
 #   make bench   builds and runs the micro-benchmarks
+#   make package   builds the Debian package (build/tintwright_<version>_<arch>.deb)
 #   make bench-startup   times start-up to the main window against a bare Qt window
 
 JOBS ?= $(shell nproc)
 WERROR := $(if $(CI),-DTW_WERROR=ON,)
 
-.PHONY: run check check-sanitize bench bench-startup deps build clean
+.PHONY: run check check-sanitize package bench bench-startup deps build clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -27,6 +28,9 @@ check-sanitize: deps
 	cmake --preset sanitize $(WERROR) >/dev/null
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
+
+package: build
+	cmake --build --preset dev --target package
 
 bench: build
 	./build/bench/tw_bench --benchmark_min_time=0.2
