@@ -5,12 +5,13 @@
 #   make fuzz    runs every libFuzzer target for a minute (clang, build-fuzz/)
 #   make fuzz-smoke   the same for a few seconds each, from the committed corpus
 #   make bench   builds and runs the micro-benchmarks
+#   make package   builds the Debian package (build/tintwright_<version>_<arch>.deb)
 #   make bench-startup   times start-up to the main window against a bare Qt window
 
 JOBS ?= $(shell nproc)
 WERROR := $(if $(CI),-DTW_WERROR=ON,)
 
-.PHONY: run check check-sanitize fuzz fuzz-smoke fuzz-build bench bench-startup deps build clean
+.PHONY: run check check-sanitize fuzz fuzz-smoke fuzz-build package bench bench-startup deps build clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -39,6 +40,8 @@ fuzz: fuzz-build
 
 fuzz-smoke: fuzz-build
 	tests/fuzz/run.sh 5 build-fuzz
+package: build
+	cmake --build --preset dev --target package
 
 bench: build
 	./build/bench/tw_bench --benchmark_min_time=0.2

@@ -184,8 +184,15 @@ void QtPlatformServices::openUrl(const QUrl &url)
 
 PlatformServices::HttpReply QtPlatformServices::httpGet(const QUrl &url, int timeoutMs)
 {
+    // The windows keep painting during the wait; the pointer says why they do
+    // not answer.
+    const bool showBusy = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+    if (showBusy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     HttpReply result;
     if (HttpClient *client = HttpModule::client(&result.error))
         result = client->get(url, timeoutMs);
+    if (showBusy)
+        QGuiApplication::restoreOverrideCursor();
     return result;
 }

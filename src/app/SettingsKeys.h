@@ -48,6 +48,14 @@ inline constexpr SettingKey BackColor { "Prefs", "BackColor", "16777215" };
 // Tips at start-up: "1" shown, "0" not shown.
 inline constexpr SettingKey ShowTipsAtStartup { "Prefs", "Show Tips at Startup", "1" };
 
+// The vendor's web site: the base address that the update check and every
+// web link of the program are built on (an http: or https: address; anything
+// else reads as the default), and the contact e-mail address. Both defaults
+// are placeholders until the site exists.
+inline constexpr SettingKey VendorSite { "Settings", "VendorSite", "https://www.tintwright.example" };
+inline constexpr SettingKey ContactEMail { "Settings", "ContactEMail",
+    "support@tintwright.example" };
+
 // "Yes" once the application state has been saved; missing means nothing to
 // restore.
 inline constexpr SettingKey RememberState { "System", "RememberState", "" };

@@ -12,6 +12,7 @@
 #include "mainwindow/ColorPickerCommands.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/ExportCommands.h"
+#include "mainwindow/HelpCommands.h"
 #include "mainwindow/PaletteCommands.h"
 #include "mainwindow/TabStripSwitching.h"
 #include "palette/frmPalette.h"
@@ -88,6 +89,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     connectContextMenu();
     m_paletteCommands = new PaletteCommands(this);
     new ExportCommands(this);
+    new HelpCommands(this);
     m_toolPages = new ToolPages(this, m_toolContainers, this);
     new TabStripSwitching(m_tsOptions, m_tsTools, this);
     new ColorPickerCommands(this);

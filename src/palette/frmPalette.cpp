@@ -366,7 +366,7 @@ void frmPalette::ExportTo(mod_Export::Format format)
         }
         const mod_Export::ExportContext context {
             m_model.FileName().isEmpty() ? m_model.caption() : GetFileBaseName(m_model.FileName()),
-            VendorSite::homePage(),
+            VendorSite::url(QStringLiteral("/")).toString(),
         };
         const SafeFileWriter::Result written
             = SafeFileWriter::write(path, mod_Export::Write(format, colors, context));

@@ -78,6 +78,8 @@ int Main(QApplication &app, StartupWorker *worker)
 {
     QApplication::setApplicationName(QStringLiteral("Tintwright"));
     QApplication::setOrganizationName(QStringLiteral("Tintwright"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.tintwright.Tintwright"));
     QApplication::setStyle(new TintwrightStyle(QApplication::style()->name()));
     if (worker) {
         const ColorValue background = GetSettingInt(SettingsKeys::BackColor);

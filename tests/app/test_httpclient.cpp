@@ -1,47 +1,16 @@
 #include "app/HttpClient.h"
 #include "app/HttpModule.h"
 #include "app/QtPlatformServices.h"
+#include "support/TestHttpServer.h"
 
 #include <QCoreApplication>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
 
 namespace {
 
-// A one-page HTTP server on the loopback interface. `response` is sent as
-// is once a request has arrived; an empty response means the server accepts
-// and then stays silent.
-class TinyServer : public QObject {
-public:
-    explicit TinyServer(const QByteArray &response) : m_response(response)
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket *socket = m_server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                if (!socket->readAll().contains("\r\n\r\n") || m_response.isEmpty())
-                    return;
-                socket->write(m_response);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    QUrl url() const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1/version.txt").arg(m_server.serverPort()));
-    }
-
-private:
-    QTcpServer m_server;
-    QByteArray m_response;
+const auto httpResponse = [](const char *status, const QByteArray &body) {
+    return TestHttpServer::reply(status, body);
 };
-
-QByteArray httpResponse(const QByteArray &status, const QByteArray &body)
-{
-    return "HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: "
-        + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
-}
 
 } // namespace
 
@@ -61,13 +30,21 @@ private slots:
         QTest::addColumn<QByteArray>("response");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("body");
+        const QByteArray limit(HttpClient::MaxBodyBytes, 'x');
         QTest::newRow("page") << httpResponse("200 OK", "2.5.1\n") << true << "2.5.1\n";
         QTest::newRow("utf-8 body") << httpResponse("200 OK", "Tintwright \xe2\x80\x93 2.6") << true
                                     << QStringLiteral("Tintwright \u2013 2.6");
-        QTest::newRow("not found") << httpResponse("404 Not Found", "gone") << false << "";
+        QTest::newRow("not found keeps its page")
+            << httpResponse("404 Not Found", "gone") << false << "gone";
         QTest::newRow("server error")
             << httpResponse("500 Internal Server Error", "") << false << "";
         QTest::newRow("silent server") << QByteArray() << false << "";
+        QTest::newRow("body at the limit")
+            << httpResponse("200 OK", limit) << true << QString::fromLatin1(limit);
+        QTest::newRow("declared body over it")
+            << httpResponse("200 OK", limit + "x") << false << "";
+        QTest::newRow("undeclared body over it")
+            << TestHttpServer::reply("200 OK", limit + "x", false) << false << "";
     }
 
     void get()
@@ -75,8 +52,8 @@ private slots:
         QFETCH(QByteArray, response);
         QFETCH(bool, ok);
         QFETCH(QString, body);
-        TinyServer server(response);
-        const HttpReply reply = m_client->get(server.url(), 300);
+        TestHttpServer server(response);
+        const HttpReply reply = m_client->get(QUrl(server.base()), 300);
         QCOMPARE(reply.ok, ok);
         QCOMPARE(reply.body, body);
         QCOMPARE(reply.error.isEmpty(), ok);
@@ -101,8 +78,8 @@ private slots:
     void platformServicesLoadTheModule()
     {
         QCoreApplication::addLibraryPath(QFileInfo(QStringLiteral(TW_HTTP_MODULE)).path());
-        TinyServer server(httpResponse("200 OK", "ok"));
-        const HttpReply reply = QtPlatformServices().httpGet(server.url(), 2000);
+        TestHttpServer server(httpResponse("200 OK", "ok"));
+        const HttpReply reply = QtPlatformServices().httpGet(QUrl(server.base()), 2000);
         QVERIFY2(reply.ok, qPrintable(reply.error));
         QCOMPARE(reply.body, QStringLiteral("ok"));
     }

@@ -1,5 +1,7 @@
 #include "support/FakePlatformServices.h"
 
+#include "app/QtPlatformServices.h"
+
 PlatformServices::Answer FakePlatformServices::messageBox(QWidget *, const QString &text,
                                                           Buttons buttons, Icon icon,
                                                           const QString &title)
@@ -57,9 +59,11 @@ void FakePlatformServices::openUrl(const QUrl &url)
     openedUrls.append(url);
 }
 
-PlatformServices::HttpReply FakePlatformServices::httpGet(const QUrl &url, int)
+PlatformServices::HttpReply FakePlatformServices::httpGet(const QUrl &url, int timeoutMs)
 {
     httpRequests.append(url);
+    if (realHttp)
+        return QtPlatformServices().httpGet(url, timeoutMs);
     if (!httpReplies.isEmpty())
         return httpReplies.dequeue();
     return {false, {}, QStringLiteral("no scripted reply")};

@@ -38,6 +38,7 @@ public:
     QQueue<Answer> messageAnswers;
     QQueue<QString> fileDialogAnswers;
     QQueue<HttpReply> httpReplies;
+    bool realHttp = false; // GETs go to the network instead of httpReplies
     QPoint cursor;
     int pixel = -1;
     QImage screen;
