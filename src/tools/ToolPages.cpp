@@ -6,7 +6,7 @@
 #include "tools/MatchingPalettePage.h"
 #include "tools/RGBSelectorPage.h"
 #include "tools/ShadesPage.h"
-#include "tools/SpectrumPage.h"
+#include "tools/HueChartPage.h"
 #include "tools/WebSafePage.h"
 
 #include <QVBoxLayout>
@@ -42,7 +42,7 @@ void ToolPages::buildHiddenPages()
     m_common = install<CommonColorsPage>(m_host, m_containers.common);
     m_webSafe = install<WebSafePage>(m_host, m_containers.webSafe);
     m_matching = install<MatchingPalettePage>(m_host, m_containers.matching);
-    m_spectrum = install<SpectrumPage>(m_host, m_containers.spectrum);
+    m_spectrum = install<HueChartPage>(m_host, m_containers.spectrum);
     m_designer = install<ColorDesignerPage>(m_host, m_containers.designer);
     const std::array<QWidget *, 4> otherSelectors
         = { m_rgbSelector, m_webSafe, m_matching, m_designer };

@@ -8,7 +8,7 @@ class HarmonyPage;
 class MatchingPalettePage;
 class RGBSelectorPage;
 class ShadesPage;
-class SpectrumPage;
+class HueChartPage;
 class ToolHost;
 class WebSafePage;
 class QWidget;
@@ -52,7 +52,7 @@ public:
     WebSafePage *webSafePage() const { return m_webSafe; }
     MatchingPalettePage *matchingPalettePage() const { return m_matching; }
     RGBSelectorPage *rgbSelectorPage() const { return m_rgbSelector; }
-    SpectrumPage *spectrumPage() const { return m_spectrum; }
+    HueChartPage *spectrumPage() const { return m_spectrum; }
     ColorDesignerPage *colorDesignerPage() const { return m_designer; }
 
 private:
@@ -64,6 +64,6 @@ private:
     CommonColorsPage *m_common = nullptr;
     WebSafePage *m_webSafe = nullptr;
     MatchingPalettePage *m_matching = nullptr;
-    SpectrumPage *m_spectrum = nullptr;
+    HueChartPage *m_spectrum = nullptr;
     ColorDesignerPage *m_designer = nullptr;
 };

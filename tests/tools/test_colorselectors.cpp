@@ -1,6 +1,6 @@
 #include "tools/ColorDesignerModel.h"
 #include "tools/RGBSelectorModel.h"
-#include "tools/SpectrumImage.h"
+#include "tools/HueChart.h"
 
 #include <QTest>
 
@@ -112,20 +112,20 @@ void TestColorSelectors::pointerFindsTheColour()
 
 void TestColorSelectors::spectrumRows()
 {
-    const QImage picture = SpectrumImage::generate();
+    const QImage picture = HueChart::generate();
     QCOMPARE(picture.size(), QSize(560, 71));
     for (int x = 0; x < 560; x += 40) {
         QCOMPARE(imagePixel(picture, x, 0), kWhite);
-        QCOMPARE(imagePixel(picture, x, 35), SpectrumImage::pixel(QPoint(x, 35)));
-        const RGBColor dark = ColorToRGB(SpectrumImage::pixel(QPoint(x, 70)));
+        QCOMPARE(imagePixel(picture, x, 35), HueChart::pixel(QPoint(x, 35)));
+        const RGBColor dark = ColorToRGB(HueChart::pixel(QPoint(x, 70)));
         QVERIFY(std::max({ dark.R, dark.G, dark.B }) <= 8);
     }
     // Hue runs with the columns: red, green at a third, blue at two thirds.
-    QCOMPARE(SpectrumImage::pixel(QPoint(0, 35)), MakeColorValue(255, 4, 4));
-    QCOMPARE(SpectrumImage::pixel(QPoint(187, 36)), MakeColorValue(0, 251, 1));
-    QCOMPARE(SpectrumImage::pixel(QPoint(373, 36)), MakeColorValue(0, 1, 251));
-    QCOMPARE(SpectrumImage::pixel(QPoint(560, 0)), -1);
-    QCOMPARE(SpectrumImage::generate(2.0).size(), QSize(1120, 142));
+    QCOMPARE(HueChart::pixel(QPoint(0, 35)), MakeColorValue(255, 4, 4));
+    QCOMPARE(HueChart::pixel(QPoint(187, 36)), MakeColorValue(0, 251, 1));
+    QCOMPARE(HueChart::pixel(QPoint(373, 36)), MakeColorValue(0, 1, 251));
+    QCOMPARE(HueChart::pixel(QPoint(560, 0)), -1);
+    QCOMPARE(HueChart::generate(2.0).size(), QSize(1120, 142));
 }
 
 void TestColorSelectors::designerValues()

@@ -2,8 +2,8 @@
 #include "tools/ColorDesignerPage.h"
 #include "tools/PickSurface.h"
 #include "tools/RGBSelectorPage.h"
-#include "tools/SpectrumImage.h"
-#include "tools/SpectrumPage.h"
+#include "tools/HueChart.h"
+#include "tools/HueChartPage.h"
 #include "widgets/ColorAccessible.h"
 #include "widgets/ColorDrag.h"
 #include "widgets/ColorFormats.h"
@@ -165,14 +165,14 @@ void TestToolPagesSelectors::surfaceGestures()
 
     const QPoint at = gesture == Gesture::Drag ? point + DragStep : point;
     const ColorValue expected
-        = std::array<ColorValue, 4> { -1, Hover, SpectrumImage::pixel(at), swatch }[int(source)];
+        = std::array<ColorValue, 4> { -1, Hover, HueChart::pixel(at), swatch }[int(source)];
     QCOMPARE(result, expected);
     // A click (a double-click starts with one) on the spectrum or a bare
     // background points at the spectrum pixel there; nothing else moves it.
     SurfacePointer pointed = spectrumPointer;
     if ((gesture == Gesture::Click || gesture == Gesture::DoubleClick)
         && (which == Surface::Spectrum || which == Surface::RGBPageBackground))
-        pointed = { true, point, GetContrastColor(SpectrumImage::pixel(point)) };
+        pointed = { true, point, GetContrastColor(HueChart::pixel(point)) };
     QCOMPARE(pages()->spectrumPage()->pointer(), pointed);
 }
 

@@ -1,7 +1,7 @@
-#include "tools/SpectrumPage.h"
+#include "tools/HueChartPage.h"
 
 #include "app/Twips.h"
-#include "tools/SpectrumImage.h"
+#include "tools/HueChart.h"
 #include "tools/SurfaceGestures.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolPageActions.h"
@@ -13,42 +13,42 @@ namespace {
 constexpr int PointerTwips = 90;
 }
 
-SpectrumPage::SpectrumPage(ToolHost *host, QWidget *parent)
+HueChartPage::HueChartPage(ToolHost *host, QWidget *parent)
     : PickSurface(parent), m_host(host), m_backgroundGestures(new SurfaceGestures(this))
 {
-    setObjectName(QStringLiteral("SpectrumPage"));
+    setObjectName(QStringLiteral("HueChartPage"));
     setAccessibleName(QStringLiteral("Colour spectrum"));
     ColorAccessible::setColor(this, -1);
     setPointerDiameter(twipsToPixels(PointerTwips, this));
     setImage(&m_picture);
-    connect(this, &PickSurface::aboutToPaint, this, &SpectrumPage::generateIfStale);
+    connect(this, &PickSurface::aboutToPaint, this, &HueChartPage::generateIfStale);
     connectGestures(gestures());
     connectGestures(m_backgroundGestures);
 }
 
-void SpectrumPage::connectGestures(SurfaceGestures *gestures)
+void HueChartPage::connectGestures(SurfaceGestures *gestures)
 {
-    connect(gestures, &SurfaceGestures::clicked, this, &SpectrumPage::PlaceSpectrumPointer);
+    connect(gestures, &SurfaceGestures::clicked, this, &HueChartPage::PlaceSpectrumPointer);
     connect(gestures, &SurfaceGestures::doubleClicked, this, [this] {
         if (const ColorValue hover = m_host->HoverColor(); hover >= 0)
             ToolPageActions::makeWorkingColor(hover);
     });
     connect(gestures, &SurfaceGestures::rightPressed, this, [this](QPoint point, QPoint globalPos) {
-        if (const ColorValue pixel = SpectrumImage::pixel(point); pixel >= 0)
+        if (const ColorValue pixel = HueChart::pixel(point); pixel >= 0)
             ToolPageActions::showContextMenu(m_host, pixel, globalPos);
     });
     connect(gestures, &SurfaceGestures::dragRequested, this, [this](QPoint point) {
-        if (const ColorValue pixel = SpectrumImage::pixel(point); pixel >= 0)
+        if (const ColorValue pixel = HueChart::pixel(point); pixel >= 0)
             ToolPageActions::startDrag(this, pixel);
     });
 }
 
-void SpectrumPage::answerBareBackground(QWidget *page)
+void HueChartPage::answerBareBackground(QWidget *page)
 {
     page->installEventFilter(this);
 }
 
-bool SpectrumPage::eventFilter(QObject *watched, QEvent *event)
+bool HueChartPage::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -69,10 +69,10 @@ bool SpectrumPage::eventFilter(QObject *watched, QEvent *event)
     return PickSurface::eventFilter(watched, event);
 }
 
-void SpectrumPage::PlaceSpectrumPointer(QPoint point)
+void HueChartPage::PlaceSpectrumPointer(QPoint point)
 {
     SurfacePointer pointer = this->pointer();
-    const ColorValue pixel = SpectrumImage::pixel(point);
+    const ColorValue pixel = HueChart::pixel(point);
     if (!pointer.placeAt(point, pixel))
         return;
     setPointer(pointer);
@@ -80,8 +80,8 @@ void SpectrumPage::PlaceSpectrumPointer(QPoint point)
 }
 
 // The picture follows the pixel density of the screen the page is on.
-void SpectrumPage::generateIfStale()
+void HueChartPage::generateIfStale()
 {
     if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF())
-        m_picture = SpectrumImage::generate(devicePixelRatioF());
+        m_picture = HueChart::generate(devicePixelRatioF());
 }

@@ -10,7 +10,7 @@
 // 36, half a row either side of 35.5) lose white in equal steps towards the
 // pure hue, and the rows below darken it in equal steps to almost black at
 // row 70.
-namespace SpectrumImage {
+namespace HueChart {
 
 inline constexpr int Width = 560;
 inline constexpr int Height = 71;
@@ -24,4 +24,4 @@ ColorValue pixel(QPoint point);
 // The whole picture, Width x Height logical pixels at `devicePixelRatio`.
 QImage generate(qreal devicePixelRatio = 1.0);
 
-} // namespace SpectrumImage
+} // namespace HueChart

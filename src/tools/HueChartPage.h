@@ -12,11 +12,11 @@ class ToolHost;
 // drags carry the picture's own pixel at the point. The bare background of
 // the other selector pages answers the same way, with this page's picture
 // and pointer.
-class SpectrumPage : public PickSurface {
+class HueChartPage : public PickSurface {
     Q_OBJECT
 
 public:
-    explicit SpectrumPage(ToolHost *host, QWidget *parent = nullptr);
+    explicit HueChartPage(ToolHost *host, QWidget *parent = nullptr);
 
     // Makes the bare background of `page` (outside its controls) answer
     // like this page.

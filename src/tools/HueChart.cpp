@@ -1,10 +1,10 @@
-#include "tools/SpectrumImage.h"
+#include "tools/HueChart.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-namespace SpectrumImage {
+namespace HueChart {
 
 namespace {
 
@@ -78,4 +78,4 @@ QImage generate(qreal devicePixelRatio)
     return image;
 }
 
-} // namespace SpectrumImage
+} // namespace HueChart
