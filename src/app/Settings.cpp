@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "app/SettingsKeys.h"
+#include "app/TextNumbers.h"
 
 #include <QSettings>
 #include <QStringList>
@@ -106,33 +107,6 @@ std::optional<float> SettingTextToFloat(const QString &text)
     return value;
 }
 
-std::optional<double> SettingTextToDouble(const QString &text)
-{
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> SettingTextToInt(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    const int value = trimmed.toInt(&ok);
-    if (ok)
-        return value;
-    // Fractions round half to even, like every float-to-integer conversion
-    // of the program.
-    const double number = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    const double rounded = std::nearbyint(number);
-    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(rounded);
-}
-
 std::optional<bool> SettingTextToBool(const QString &text)
 {
     const QString trimmed = text.trimmed();
@@ -174,7 +148,7 @@ void SaveSetting(const QString &section, const QString &key, const QString &valu
 
 int GetSettingInt(const QString &section, const QString &key, int defaultValue)
 {
-    return SettingTextToInt(GetSetting(section, key)).value_or(defaultValue);
+    return TextNumbers::toInt(GetSetting(section, key)).value_or(defaultValue);
 }
 
 float GetSettingFloat(const QString &section, const QString &key, float defaultValue)
@@ -210,7 +184,7 @@ QString GetSetting(const SettingKey &key)
 int GetSettingInt(const SettingKey &key)
 {
     return GetSettingInt(latin1(key.section), latin1(key.key),
-        SettingTextToInt(latin1(key.defaultValue)).value_or(0));
+        TextNumbers::toInt(latin1(key.defaultValue)).value_or(0));
 }
 
 float GetSettingFloat(const SettingKey &key)

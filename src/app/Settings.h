@@ -52,10 +52,9 @@ QString FloatToSettingText(float value);
 QString BoolToSettingText(bool value);
 
 // The text-to-value conversions of the typed reads: nothing for a text that
-// does not convert (or gives a value that is not finite).
-std::optional<int> SettingTextToInt(const QString &text);
+// does not convert (or gives a value that is not finite). Integers are read
+// by TextNumbers::toInt.
 std::optional<float> SettingTextToFloat(const QString &text);
-std::optional<double> SettingTextToDouble(const QString &text);
 std::optional<bool> SettingTextToBool(const QString &text);
 
 // Path of the file behind the store (empty where the store is not a file).

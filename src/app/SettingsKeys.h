@@ -52,7 +52,8 @@ inline constexpr SettingKey ShowTipsAtStartup { "Prefs", "Show Tips at Startup",
 // web link of the program are built on (an http: or https: address; anything
 // else reads as the default), and the contact e-mail address. Both defaults
 // are placeholders until the site exists.
-inline constexpr SettingKey VendorSite { "Settings", "VendorSite", "https://www.tintwright.example" };
+inline constexpr SettingKey VendorSite { "Settings", "VendorSite",
+    "https://www.tintwright.example" };
 inline constexpr SettingKey ContactEMail { "Settings", "ContactEMail",
     "support@tintwright.example" };
 

@@ -1,5 +1,7 @@
 #include "app/WindowPlacement.h"
 
+#include "app/TextNumbers.h"
+
 #include "app/Settings.h"
 #include "app/Twips.h"
 
@@ -26,7 +28,7 @@ QString placementKey(const QString &name, const char *suffix)
 // it); a missing or unreadable entry gives fallbackPixels.
 double readPixels(const QString &section, const QString &key, double fallbackPixels, double dpi)
 {
-    const std::optional<double> twips = SettingTextToDouble(GetSetting(section, key));
+    const std::optional<double> twips = TextNumbers::toDouble(GetSetting(section, key));
     return twips ? *twips * dpi / TwipsPerInch : fallbackPixels;
 }
 

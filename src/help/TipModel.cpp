@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "app/TextNumbers.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -88,10 +89,6 @@ void TipModel::setShowAtStartup(bool show)
 
 bool TipModel::storedTextShowsTips(const QString &stored)
 {
-    bool ok = false;
-    const double value = stored.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return true;
-    // nearbyint rounds half to even in the default rounding mode.
-    return std::nearbyint(value) != 0.0;
+    // A text that is no number, or one beyond the integer range, is not "0".
+    return TextNumbers::toInt(stored).value_or(1) != 0;
 }

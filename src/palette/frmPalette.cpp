@@ -26,30 +26,8 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <exception>
-#include <system_error>
 
 namespace {
-
-// Runs one operation of the window; a failure inside it is reported in a
-// message box titled with the operation's name and "()", and the window
-// stays usable.
-template<typename Operation> void guarded(QWidget *window, const char *name, Operation operation)
-{
-    try {
-        operation();
-    } catch (const std::system_error &error) {
-        PlatformServices::get().messageBox(window,
-            QStringLiteral("Error: %1 - %2").arg(error.code().value()).arg(error.what()),
-            PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical,
-            QString::fromLatin1(name) + QStringLiteral("()"));
-    } catch (const std::exception &error) {
-        PlatformServices::get().messageBox(window,
-            QStringLiteral("Error: 0 - %1").arg(QString::fromLocal8Bit(error.what())),
-            PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical,
-            QString::fromLatin1(name) + QStringLiteral("()"));
-    }
-}
 
 // The base cell size: 36 pixels high, and as wide as the screen's shape.
 QSize baseCellSize(const QWidget *widget)
@@ -108,8 +86,7 @@ frmPalette::frmPalette(PaletteHost *host, QWidget *parent)
         if (row < 0 || col < 0)
             return;
         m_model.setCurrentCell(row, col);
-        guarded(
-            this, "flxGrid_SelChange", [&] { SelectionChanged(m_flxGrid->cellColor(row, col)); });
+        SelectionChanged(m_flxGrid->cellColor(row, col));
     });
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -198,17 +175,15 @@ void frmPalette::connectModel()
 
 void frmPalette::Init()
 {
-    guarded(this, "Init", [&] {
-        m_model.Init();
-        disconnect(cls_MsgServer::instance(), nullptr, this, nullptr);
-        connect(cls_MsgServer::instance(), &cls_MsgServer::Notification, this,
-            &frmPalette::cMsgServer_Notification);
-    });
+    m_model.Init();
+    disconnect(cls_MsgServer::instance(), nullptr, this, nullptr);
+    connect(cls_MsgServer::instance(), &cls_MsgServer::Notification, this,
+        &frmPalette::cMsgServer_Notification);
 }
 
 void frmPalette::Reset()
 {
-    guarded(this, "Reset", [&] { m_model.Reset(); });
+    m_model.Reset();
 }
 
 void frmPalette::ResetGrid()
@@ -252,12 +227,12 @@ QString frmPalette::readout(int box) const
 
 void frmPalette::SetNextCell(ColorValue inColor)
 {
-    guarded(this, "SetNextCell", [&] { m_model.SetNextCell(inColor); });
+    m_model.SetNextCell(inColor);
 }
 
 void frmPalette::SetFreeCellColor(ColorValue inColor)
 {
-    guarded(this, "SetFreeCellColor", [&] { m_model.SetFreeCellColor(inColor); });
+    m_model.SetFreeCellColor(inColor);
 }
 
 void frmPalette::SelectCell(int inRow, int inCol)
@@ -267,11 +242,7 @@ void frmPalette::SelectCell(int inRow, int inCol)
 
 void frmPalette::SetCellColorRC(int inRow, int inCol, ColorValue inColor)
 {
-    // The one write path ends silently on an error.
-    try {
-        m_model.SetCellColorRC(inRow, inCol, inColor);
-    } catch (const std::exception &) {
-    }
+    m_model.SetCellColorRC(inRow, inCol, inColor);
 }
 
 ColorValue frmPalette::GetColor(int inRow, int inCol) const
@@ -281,45 +252,37 @@ ColorValue frmPalette::GetColor(int inRow, int inCol) const
 
 void frmPalette::AdjustPalette(const QString &inCode)
 {
-    guarded(this, "AdjustPalette", [&] {
-        m_flxGrid->setUpdatesEnabled(false);
-        m_model.AdjustPalette(inCode);
-        m_flxGrid->setUpdatesEnabled(true);
-    });
+    m_flxGrid->setUpdatesEnabled(false);
+    m_model.AdjustPalette(inCode);
+    m_flxGrid->setUpdatesEnabled(true);
 }
 
 void frmPalette::AdjustCell(const QString &inFunction)
 {
-    guarded(this, "AdjustCell", [&] { m_model.AdjustCell(inFunction); });
+    m_model.AdjustCell(inFunction);
 }
 
 void frmPalette::RollBack()
 {
-    guarded(this, "RollBack", [&] {
-        if (!m_model.RollBack())
-            PlatformServices::get().beep();
-    });
+    if (!m_model.RollBack())
+        PlatformServices::get().beep();
 }
 
 void frmPalette::RollForward()
 {
-    guarded(this, "RollForward", [&] {
-        if (!m_model.RollForward())
-            PlatformServices::get().beep();
-    });
+    if (!m_model.RollForward())
+        PlatformServices::get().beep();
 }
 
 void frmPalette::SaveUndoInfo()
 {
-    guarded(this, "SaveUndoInfo", [&] { m_model.SaveUndoInfo(); });
+    m_model.SaveUndoInfo();
 }
 
 void frmPalette::Clone(frmPalette *inPalette)
 {
-    guarded(this, "Clone", [&] {
-        if (inPalette)
-            m_model.Clone(inPalette->model());
-    });
+    if (inPalette)
+        m_model.Clone(inPalette->model());
 }
 
 bool frmPalette::Save(const QString &inFile)
@@ -351,109 +314,93 @@ void frmPalette::ExportTo(const QString &Dest)
 
 void frmPalette::ExportTo(mod_Export::Format format)
 {
-    guarded(this, "ExportTo", [&] {
-        const mod_Export::DialogRow row = mod_Export::DialogRowFor(format);
-        const QString path = ShowFileDialog(
-            window(), QStringLiteral("Select Export File:"), row.defaultExt, true, row.filterName);
-        if (path.isEmpty())
-            return;
-        const mod_Export::ExportList colors = mod_Export::BuildExportList(m_model.colors());
-        if (colors.isEmpty() && !mod_Export::WritesEmptyPalette(format)) {
-            PlatformServices::get().messageBox(this,
-                QStringLiteral("The Tintwright Palette is Empty!"), PlatformServices::Buttons::Ok,
-                PlatformServices::Icon::Information);
-            return;
-        }
-        const mod_Export::ExportContext context {
-            m_model.FileName().isEmpty() ? m_model.caption() : GetFileBaseName(m_model.FileName()),
-            VendorSite::url(QStringLiteral("/")).toString(),
-        };
-        const SafeFileWriter::Result written
-            = SafeFileWriter::write(path, mod_Export::Write(format, colors, context));
-        if (!written)
-            PlatformServices::get().messageBox(this,
-                QStringLiteral("Error: ") + written.error + QStringLiteral("\r\n")
-                    + mod_Export::FailureText(format),
-                PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical);
-    });
+    const mod_Export::DialogRow row = mod_Export::DialogRowFor(format);
+    const QString path = ShowFileDialog(
+        window(), QStringLiteral("Select Export File:"), row.defaultExt, true, row.filterName);
+    if (path.isEmpty())
+        return;
+    const mod_Export::ExportList colors = mod_Export::BuildExportList(m_model.colors());
+    if (colors.isEmpty() && !mod_Export::WritesEmptyPalette(format)) {
+        PlatformServices::get().messageBox(this, QStringLiteral("The Tintwright Palette is Empty!"),
+            PlatformServices::Buttons::Ok, PlatformServices::Icon::Information);
+        return;
+    }
+    const mod_Export::ExportContext context {
+        m_model.FileName().isEmpty() ? m_model.caption() : GetFileBaseName(m_model.FileName()),
+        VendorSite::url(QStringLiteral("/")).toString(),
+    };
+    const SafeFileWriter::Result written
+        = SafeFileWriter::write(path, mod_Export::Write(format, colors, context));
+    if (!written)
+        PlatformServices::get().messageBox(this,
+            QStringLiteral("Error: ") + written.error + QStringLiteral("\r\n")
+                + mod_Export::FailureText(format),
+            PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical);
 }
 
 frmPalette *frmPalette::ClonePalette()
 {
-    frmPalette *copy = nullptr;
-    guarded(this, "ClonePalette", [&] {
-        if (!m_host)
-            return;
-        copy = m_host->createPaletteWindow();
-        copy->Init();
-        copy->Clone(this);
-        copy->parentWidget()->show();
-    });
+    if (!m_host)
+        return nullptr;
+    frmPalette *copy = m_host->createPaletteWindow();
+    copy->Init();
+    copy->Clone(this);
+    copy->parentWidget()->show();
     return copy;
 }
 
 void frmPalette::PromptForErase()
 {
-    guarded(this, "PromptForErase", [&] {
-        const auto answer = PlatformServices::get().messageBox(this,
-            QStringLiteral("Do you want to erase the current palette?"),
-            PlatformServices::Buttons::YesNo, PlatformServices::Icon::Question);
-        if (answer == PlatformServices::Answer::Yes)
-            m_model.Reset();
-    });
+    const auto answer = PlatformServices::get().messageBox(this,
+        QStringLiteral("Do you want to erase the current palette?"),
+        PlatformServices::Buttons::YesNo, PlatformServices::Icon::Question);
+    if (answer == PlatformServices::Answer::Yes)
+        m_model.Reset();
 }
 
 void frmPalette::tbrPalette_ButtonClick(const QString &key)
 {
-    guarded(this, "tbrPalette_ButtonClick", [&] {
-        if (key == QLatin1String("Undo"))
-            RollBack();
-        else if (key == QLatin1String("Redo"))
-            RollForward();
-        else if (key == QLatin1String("Copy"))
-            ClonePalette();
-        else if (key == QLatin1String("Reset"))
-            PromptForErase();
-        else if (key == QLatin1String("Save")) {
-            if (m_host)
-                m_host->mnuFileSave_Click();
-        } else
-            AdjustPalette(key);
-    });
+    if (key == QLatin1String("Undo"))
+        RollBack();
+    else if (key == QLatin1String("Redo"))
+        RollForward();
+    else if (key == QLatin1String("Copy"))
+        ClonePalette();
+    else if (key == QLatin1String("Reset"))
+        PromptForErase();
+    else if (key == QLatin1String("Save")) {
+        if (m_host)
+            m_host->mnuFileSave_Click();
+    } else
+        AdjustPalette(key);
 }
 
 void frmPalette::cMsgServer_Notification(const QString &sMsg)
 {
-    guarded(this, "cMsgServer_Notification", [&] {
-        if (sMsg == kActiveColorChanged && m_host && m_host->isActivePalette(this))
-            m_model.applyActiveColor(ProcessState::ActiveColor);
-    });
+    if (sMsg == kActiveColorChanged && m_host && m_host->isActivePalette(this))
+        m_model.applyActiveColor(ProcessState::ActiveColor);
 }
 
 void frmPalette::flxGrid_Pressed(int row, int col, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
-    guarded(this, "flxGrid_Click", [&] {
-        const PaletteModel::ClickOutcome outcome = m_model.clickCell(row, col);
-        if (!outcome.setsActiveColor)
-            return;
-        ProcessState::ActiveColor = outcome.color;
-        if (outcome.announce && m_host)
-            m_host->DoSyncDesktop(kActiveColorChanged);
-    });
+    const PaletteModel::ClickOutcome outcome = m_model.clickCell(row, col);
+    if (!outcome.setsActiveColor)
+        return;
+    ProcessState::ActiveColor = outcome.color;
+    if (outcome.announce && m_host)
+        m_host->DoSyncDesktop(kActiveColorChanged);
 }
 
 void frmPalette::flxGrid_MouseUp(int row, int col, Qt::MouseButton button, const QPoint &globalPos)
 {
     if (button != Qt::RightButton || !m_host)
         return;
-    guarded(this, "flxGrid_MouseUp", [&] {
-        ColorContextMenu::Request request;
-        request.color = m_model.contextColor(row, col);
-        request.paletteCell = true;
-        m_host->showColorContextMenu(request, globalPos);
-    });
+    ColorContextMenu::Request request;
+    request.color = m_model.contextColor(row, col);
+    request.paletteCell = true;
+    m_host->showColorContextMenu(request, globalPos);
 }
 
 bool frmPalette::flxGrid_DragDrop(QDropEvent *event)
@@ -461,15 +408,13 @@ bool frmPalette::flxGrid_DragDrop(QDropEvent *event)
     const std::optional<ColorValue> color = ColorDrag::colorFromMime(event->mimeData());
     if (!color)
         return false;
-    guarded(this, "flxGrid_DragDrop", [&] {
-        const QPoint cell = m_flxGrid->cellAtClamped(event->position().toPoint());
-        const bool announce = m_model.dropColor(cell.y(), cell.x(), *color);
-        ProcessState::ActiveColor = *color;
-        if (announce && m_host) {
-            m_host->AddToRecentColors(*color, QString::fromStdString(ColorToHex(*color)));
-            m_host->DoSyncDesktop(kActiveColorChanged);
-        }
-    });
+    const QPoint cell = m_flxGrid->cellAtClamped(event->position().toPoint());
+    const bool announce = m_model.dropColor(cell.y(), cell.x(), *color);
+    ProcessState::ActiveColor = *color;
+    if (announce && m_host) {
+        m_host->AddToRecentColors(*color, QString::fromStdString(ColorToHex(*color)));
+        m_host->DoSyncDesktop(kActiveColorChanged);
+    }
     event->acceptProposedAction();
     return true;
 }
@@ -484,8 +429,7 @@ bool frmPalette::keyPressed(QKeyEvent *event)
         character = event->text().at(0).unicode();
     if (!character)
         return false;
-    PaletteModel::KeyResult result = PaletteModel::KeyResult::Ignored;
-    guarded(this, "Form_KeyPress", [&] { result = m_model.handleKey(character, ctrl); });
+    const PaletteModel::KeyResult result = m_model.handleKey(character, ctrl);
     if (result == PaletteModel::KeyResult::Refused)
         PlatformServices::get().beep();
     return result != PaletteModel::KeyResult::Ignored;

@@ -1,4 +1,6 @@
 #include "widgets/ColorDrag.h"
+
+#include "app/TextNumbers.h"
 #include "widgets/QtColors.h"
 
 #include <QColor>
@@ -8,9 +10,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QWidget>
-#include <cmath>
 
 namespace ColorDrag {
 
@@ -50,16 +50,7 @@ QPixmap dragPixmap(QWidget *widget, ColorValue color)
 
 ColorValue colorFromTag(const QString &tag)
 {
-    // Like a numeric conversion of the leading number: "16711680" and
-    // " 255 " read as numbers, "abc" as 0.
-    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)"));
-    const QRegularExpressionMatch match = number.match(tag);
-    if (!match.hasMatch())
-        return kBlack;
-    const double value = match.captured(0).trimmed().toDouble();
-    if (!std::isfinite(value) || value > 2147483647.0 || value < -2147483648.0)
-        return kBlack;
-    return ColorValue(std::nearbyint(value));
+    return TextNumbers::leadingInt(tag);
 }
 
 QMimeData *createMimeData(const Source &source)

@@ -2,6 +2,7 @@
 // and four texts as a stored window rectangle in twips, restored onto two
 // screens side by side. The restored rectangle must lie on one of them.
 #include "app/Settings.h"
+#include "app/TextNumbers.h"
 #include "app/WindowPlacement.h"
 #include "help/TipModel.h"
 
@@ -14,7 +15,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString input = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    SettingTextToInt(input);
+    TextNumbers::toInt(input);
+    TextNumbers::leadingInt(input);
     SettingTextToFloat(input);
     SettingTextToBool(input);
     TipModel::storedTextShowsTips(input);
@@ -24,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const double defaults[] = { 1455, 1050, 12495, 9345 };
     double pixels[4];
     for (int i = 0; i < 4; ++i)
-        pixels[i] = SettingTextToDouble(lines.value(i)).value_or(defaults[i]) / 15.0;
+        pixels[i] = TextNumbers::toDouble(lines.value(i)).value_or(defaults[i]) / 15.0;
     const QList<QRect> screens { QRect(0, 0, 1600, 1200), QRect(-1280, -200, 1280, 1024) };
     const QRect restored = fitRestoredRect(
         QRectF(pixels[0], pixels[1], pixels[2], pixels[3]), screens, QSize(400, 300));
