@@ -11,6 +11,7 @@
 #include "mainwindow/ColorInfoPanel.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/PaletteCommands.h"
+#include "mainwindow/PreviewCommands.h"
 #include "palette/frmPalette.h"
 #include "tools/ToolPages.h"
 #include "widgets/AppIcons.h"
@@ -84,6 +85,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     buildStatusStrip();
     connectContextMenu();
     m_paletteCommands = new PaletteCommands(this);
+    new PreviewCommands(this);
     m_toolPages = new ToolPages(this, m_toolContainers, this);
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
