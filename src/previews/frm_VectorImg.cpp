@@ -179,6 +179,7 @@ void frm_VectorImg::fitWindowToCanvas()
     // the window grows or shrinks by what the canvas did, but never beyond
     // the document area it lives in.
     QWidget *outer = frame();
+    layout()->activate();
     const QSize chrome = outer->size() - m_scrollArea->size();
     QSize wanted = m_model.canvasSize() + chrome;
     wanted = wanted.expandedTo(outer->minimumSizeHint());
