@@ -3,7 +3,7 @@
 void FillHistory::clear()
 {
     for (PictureDelta &step : m_steps)
-        PictureDelta().swap(step);
+        step = PictureDelta();
     m_current = m_last = m_shown = 0;
 }
 
@@ -16,13 +16,13 @@ void FillHistory::store(QImage &picture, PictureDelta fill)
         // The fill was made on another slot's picture (after a Reset, or
         // when the slots wrap): store the whole change from the slot before.
         QImage previous = picture.copy();
-        FloodFill::apply(previous, fill, false);
+        fill.apply(previous, false);
         walk(previous, m_shown, slot - 1);
-        m_steps[slot] = FloodFill::difference(previous, picture);
+        m_steps[slot] = PictureDelta::difference(previous, picture);
     }
     // Slots past the new last one can never be reached again.
     for (int k = slot + 1; k <= kLastSlot; ++k)
-        PictureDelta().swap(m_steps[k]);
+        m_steps[k] = PictureDelta();
     m_current = m_last = m_shown = slot;
 }
 
@@ -52,15 +52,15 @@ void FillHistory::show(QImage &picture, int slot)
 void FillHistory::walk(QImage &picture, int from, int to) const
 {
     for (int k = from + 1; k <= to; ++k)
-        FloodFill::apply(picture, m_steps[k], true);
+        m_steps[k].apply(picture, true);
     for (int k = from; k > to; --k)
-        FloodFill::apply(picture, m_steps[k], false);
+        m_steps[k].apply(picture, false);
 }
 
 size_t FillHistory::bytes() const
 {
     size_t total = 0;
     for (const PictureDelta &step : m_steps)
-        total += FloodFill::bytes(step);
+        total += step.bytes();
     return total;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "previews/FloodFill.h"
+#include "previews/PictureDelta.h"
 
 #include <array>
 
@@ -8,10 +8,10 @@
 // each fill is stored in the slot after the current one, wrapping from 50
 // to 1, and becomes the last slot Redo can reach.
 //
-// No slot holds a picture: slot k keeps the runs that turn slot k - 1's
-// picture into its own, so memory stays at the one picture being shown
-// plus the pixels the fills changed. Moving between slots replays those
-// runs on the shown picture.
+// No slot holds a picture: slot k keeps what turns slot k - 1's picture
+// into its own, so memory stays at the one picture being shown plus the
+// pixels the fills changed. Moving between slots replays those changes on
+// the shown picture.
 class FillHistory {
 public:
     static constexpr int kLastSlot = 50;
@@ -34,7 +34,7 @@ public:
     // Shows slot 0 without moving the current slot.
     void showOpening(QImage &picture);
 
-    // Bytes the stored runs hold.
+    // Bytes the stored changes hold.
     size_t bytes() const;
 
 private:

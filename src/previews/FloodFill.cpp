@@ -1,27 +1,13 @@
 #include "previews/FloodFill.h"
 
+#include <vector>
+
 namespace FloodFill {
 
 namespace {
 
-// Rows of a Format_RGB32 image as plain 32-bit pixels.
-struct Pixels {
-    explicit Pixels(QImage &image)
-        : bits(image.bits()), stride(image.bytesPerLine()), width(image.width()),
-          height(image.height())
-    {
-    }
-    QRgb *row(int y) const { return reinterpret_cast<QRgb *>(bits + qsizetype(y) * stride); }
-
-    uchar *bits;
-    qsizetype stride;
-    int width;
-    int height;
-};
-
-// Seeds whose row still has to be scanned: a row and the x range of the
-// span that was filled next to it.
-struct Seed {
+// A filled span whose neighbouring rows still have to be searched.
+struct Span {
     int y;
     int left;
     int right; // inclusive
@@ -31,88 +17,53 @@ struct Seed {
 
 PictureDelta fill(QImage &image, QPoint seed, QRgb color)
 {
-    PictureDelta changed;
     if (!image.rect().contains(seed))
-        return changed;
+        return {};
     Q_ASSERT(image.format() == QImage::Format_RGB32);
-    const Pixels px(image);
-    const QRgb target = px.row(seed.y())[seed.x()];
+    uchar *const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int width = image.width();
+    const int height = image.height();
+    const auto row = [&](int y) { return reinterpret_cast<QRgb *>(bits + qsizetype(y) * stride); };
+    const QRgb target = row(seed.y())[seed.x()];
     if (target == color)
-        return changed;
+        return {};
 
-    // Fill the seed's span, then look for target pixels in the rows above
-    // and below each filled span; every run of them found there is filled
-    // as a span in turn. A span is filled as soon as it is found, so no
-    // pixel is queued twice.
-    auto fillSpan = [&](int y, int x) -> Seed {
-        QRgb *row = px.row(y);
+    // Fill the seed's span, then search the rows above and below each
+    // filled span for pixels of the target colour; each run of them found
+    // there is widened to its whole span and filled in turn. A span is
+    // filled as soon as it is found, so no pixel is queued twice.
+    PictureDelta::Builder changed(image.size());
+    const auto fillSpan = [&](int y, int x) -> Span {
+        QRgb *pixels = row(y);
         int left = x;
         int right = x;
-        while (left > 0 && row[left - 1] == target)
+        while (left > 0 && pixels[left - 1] == target)
             --left;
-        while (right + 1 < px.width && row[right + 1] == target)
+        while (right + 1 < width && pixels[right + 1] == target)
             ++right;
-        std::fill(row + left, row + right + 1, color);
-        changed.push_back({ y, left, right - left + 1, target, color });
+        std::fill(pixels + left, pixels + right + 1, color);
+        changed.addSpan(y, left, right);
         return { y, left, right };
     };
 
-    std::vector<Seed> stack;
-    stack.push_back(fillSpan(seed.y(), seed.x()));
+    std::vector<Span> stack { fillSpan(seed.y(), seed.x()) };
     while (!stack.empty()) {
-        const Seed span = stack.back();
+        const Span span = stack.back();
         stack.pop_back();
         for (const int y : { span.y - 1, span.y + 1 }) {
-            if (y < 0 || y >= px.height)
+            if (y < 0 || y >= height)
                 continue;
-            const QRgb *row = px.row(y);
+            const QRgb *pixels = row(y);
             for (int x = span.left; x <= span.right; ++x) {
-                if (row[x] != target)
+                if (pixels[x] != target)
                     continue;
-                const Seed found = fillSpan(y, x);
-                stack.push_back(found);
-                x = found.right; // the pixel after it is no target
+                stack.push_back(fillSpan(y, x));
+                x = stack.back().right; // the pixel after it is no target
             }
         }
     }
-    return changed;
-}
-
-void apply(QImage &image, const PictureDelta &delta, bool forward)
-{
-    const Pixels px(image);
-    for (const PixelRun &run : delta) {
-        QRgb *start = px.row(run.y) + run.x;
-        std::fill(start, start + run.length, forward ? run.after : run.before);
-    }
-}
-
-PictureDelta difference(const QImage &from, const QImage &to)
-{
-    PictureDelta delta;
-    for (int y = 0; y < from.height(); ++y) {
-        const auto *a = reinterpret_cast<const QRgb *>(from.constScanLine(y));
-        const auto *b = reinterpret_cast<const QRgb *>(to.constScanLine(y));
-        for (int x = 0; x < from.width(); ++x) {
-            if (a[x] == b[x])
-                continue;
-            if (!delta.empty()) {
-                PixelRun &last = delta.back();
-                if (last.y == y && last.x + last.length == x && last.before == a[x]
-                    && last.after == b[x]) {
-                    ++last.length;
-                    continue;
-                }
-            }
-            delta.push_back({ y, x, 1, a[x], b[x] });
-        }
-    }
-    return delta;
-}
-
-size_t bytes(const PictureDelta &delta)
-{
-    return delta.capacity() * sizeof(PixelRun);
+    return changed.finish(target, color);
 }
 
 } // namespace FloodFill

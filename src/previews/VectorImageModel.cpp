@@ -1,5 +1,7 @@
 #include "previews/VectorImageModel.h"
 
+#include "previews/FloodFill.h"
+
 #include <algorithm>
 #include <cmath>
 

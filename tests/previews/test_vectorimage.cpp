@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 #include "preview_drops.h"
+#include "previews/FloodFill.h"
 #include "previews/PictureFile.h"
 #include "previews/VectorCanvas.h"
 #include "previews/frm_VectorImg.h"
@@ -11,7 +12,6 @@
 #include <QTest>
 #include <QToolBar>
 #include <array>
-#include <numeric>
 
 using M = VectorImageModel;
 
@@ -44,15 +44,13 @@ void stackFill(QImage &image, QPoint seed, QRgb color)
 }
 
 // The sizes of the white regions of a picture.
-QList<int> whiteRegions(QImage image)
+QList<qsizetype> whiteRegions(QImage image)
 {
-    QList<int> sizes;
+    QList<qsizetype> sizes;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (image.pixel(x, y) == qRgb(255, 255, 255)) {
-                const PictureDelta runs = FloodFill::fill(image, { x, y }, qRgb(1, 2, 3));
-                sizes << std::accumulate(runs.begin(), runs.end(), 0,
-                    [](int sum, const PixelRun &run) { return sum + run.length; });
+                sizes << FloodFill::fill(image, { x, y }, qRgb(1, 2, 3)).changedPixels();
             }
         }
     }
@@ -98,7 +96,7 @@ void TestVectorImage::sampleIsACleanLineDrawing()
     }
     QVERIFY(black < sample.width() * sample.height() / 5);
     // Many closed regions, none a speck, none half the page.
-    const QList<int> regions = whiteRegions(sample);
+    const QList<qsizetype> regions = whiteRegions(sample);
     QVERIFY(regions.size() >= 40);
     QVERIFY(*std::min_element(regions.begin(), regions.end()) >= 12);
     QVERIFY(*std::max_element(regions.begin(), regions.end()) < sample.width() * sample.height() / 2);

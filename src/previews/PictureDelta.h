@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+// What changed between two pictures of the same size (Format_RGB32): which
+// pixels, as one bit each over the rows and 64-pixel columns they span, and
+// their colours before and after. A fill turns pixels of one colour into
+// another, so it keeps one colour of each; any other change keeps one per
+// changed pixel, in row order. A fill of a whole 4096 x 4096 picture thus
+// costs 2 MiB where a copy of the picture costs 64 MiB.
+class PictureDelta {
+public:
+    bool isEmpty() const { return m_changed == 0; }
+    qsizetype changedPixels() const { return m_changed; }
+    // Bytes held on the heap.
+    size_t bytes() const;
+
+    // Writes the colours after (forward) or before the change.
+    void apply(QImage &image, bool forward) const;
+
+    // The change that turns `from` into `to`.
+    static PictureDelta difference(const QImage &from, const QImage &to);
+
+    // Collects the spans a fill changes; one bit per pixel of the picture
+    // while it works.
+    class Builder {
+    public:
+        explicit Builder(QSize picture);
+        // Pixels left..right (inclusive) of row y.
+        void addSpan(int y, int left, int right);
+        PictureDelta finish(QRgb before, QRgb after);
+
+    private:
+        int m_wordsPerRow;
+        std::vector<quint64> m_bits;
+        QRect m_bounds;
+        qsizetype m_changed = 0;
+    };
+
+private:
+    bool uniform() const { return m_before.size() == 1; }
+
+    int m_top = 0; // first row
+    int m_rows = 0;
+    int m_firstWord = 0; // first 64-pixel column
+    int m_words = 0; // 64-pixel columns per row
+    std::vector<quint64> m_mask; // m_rows x m_words; bit i of a word is pixel 64 * word + i
+    std::vector<QRgb> m_before;
+    std::vector<QRgb> m_after;
+    qsizetype m_changed = 0;
+};
