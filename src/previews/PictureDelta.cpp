@@ -71,40 +71,72 @@ PictureDelta PictureDelta::difference(const QImage &from, const QImage &to)
     return delta;
 }
 
-PictureDelta::Builder::Builder(QSize picture)
-    : m_wordsPerRow((picture.width() + 63) / 64),
-      m_bits(size_t(m_wordsPerRow) * std::max(picture.height(), 0))
+namespace {
+
+thread_local std::vector<quint64> t_builderBits;
+thread_local bool t_builderInUse = false;
+
+} // namespace
+
+PictureDelta::Builder::Builder(QSize picture) : m_wordsPerRow((picture.width() + 63) / 64)
 {
+    Q_ASSERT(!t_builderInUse);
+    t_builderInUse = true;
+    const size_t words = size_t(m_wordsPerRow) * std::max(picture.height(), 0);
+    if (t_builderBits.size() < words)
+        t_builderBits.resize(words);
+    m_bits = t_builderBits.data();
+}
+
+PictureDelta::Builder::~Builder()
+{
+    if (m_bottom >= m_top)
+        std::fill(row(m_top), row(m_bottom) + m_wordsPerRow, quint64(0));
+    t_builderInUse = false;
 }
 
 void PictureDelta::Builder::addSpan(int y, int left, int right)
 {
-    m_bounds |= QRect(QPoint(left, y), QPoint(right, y));
-    m_changed += right - left + 1;
-    quint64 *words = m_bits.data() + size_t(y) * m_wordsPerRow;
-    for (int x = left; x <= right;) {
-        const int bit = x % 64;
-        const int count = std::min(64 - bit, right - x + 1);
-        const quint64 ones = count == 64 ? ~quint64(0) : ((quint64(1) << count) - 1);
-        words[x / 64] |= ones << bit;
-        x += count;
+    quint64 *words = row(y);
+    const auto ones = [](int from, int to) { // bits from..to of one word
+        return (~quint64(0) >> (63 - to)) & (~quint64(0) << from);
+    };
+    const int first = left / 64;
+    const int last = right / 64;
+    if (first == last) {
+        words[first] |= ones(left % 64, right % 64);
+        return;
     }
+    words[first] |= ones(left % 64, 63);
+    std::fill(words + first + 1, words + last, ~quint64(0));
+    words[last] |= ones(0, right % 64);
 }
 
 PictureDelta PictureDelta::Builder::finish(QRgb before, QRgb after)
 {
     PictureDelta delta;
-    if (m_changed == 0)
+    int firstWord = m_wordsPerRow;
+    int lastWord = -1;
+    for (int y = m_top; y <= m_bottom; ++y) {
+        const quint64 *words = m_bits + size_t(y) * m_wordsPerRow;
+        for (int w = 0; w < m_wordsPerRow; ++w) {
+            if (words[w]) {
+                delta.m_changed += std::popcount(words[w]);
+                firstWord = std::min(firstWord, w);
+                lastWord = std::max(lastWord, w);
+            }
+        }
+    }
+    if (delta.m_changed == 0)
         return delta;
-    delta.m_changed = m_changed;
-    delta.m_top = m_bounds.top();
-    delta.m_rows = m_bounds.height();
-    delta.m_firstWord = m_bounds.left() / 64;
-    delta.m_words = m_bounds.right() / 64 - delta.m_firstWord + 1;
+    delta.m_top = m_top;
+    delta.m_rows = m_bottom - m_top + 1;
+    delta.m_firstWord = firstWord;
+    delta.m_words = lastWord - firstWord + 1;
     delta.m_mask.resize(size_t(delta.m_rows) * delta.m_words);
     for (int r = 0; r < delta.m_rows; ++r)
-        std::copy_n(m_bits.begin() + size_t(delta.m_top + r) * m_wordsPerRow + delta.m_firstWord,
-            delta.m_words, delta.m_mask.begin() + size_t(r) * delta.m_words);
+        std::copy_n(m_bits + size_t(m_top + r) * m_wordsPerRow + firstWord, delta.m_words,
+            delta.m_mask.begin() + size_t(r) * delta.m_words);
     delta.m_before = { before };
     delta.m_after = { after };
     return delta;

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 // What changed between two pictures of the same size (Format_RGB32): which
@@ -23,20 +25,34 @@ public:
     // The change that turns `from` into `to`.
     static PictureDelta difference(const QImage &from, const QImage &to);
 
-    // Collects the spans a fill changes; one bit per pixel of the picture
-    // while it works.
+    // Collects the pixels a change covers, one bit per pixel of the picture
+    // while it works. The memory is kept for the next change on the same
+    // thread (fresh memory costs a page fault per page), so only one
+    // Builder of a thread may exist at a time.
     class Builder {
     public:
         explicit Builder(QSize picture);
+        ~Builder();
+        Builder(const Builder &) = delete;
+        Builder &operator=(const Builder &) = delete;
+        // Bit b of word w of a row stands for pixel 64 w + b.
+        int wordsPerRow() const { return m_wordsPerRow; }
+        // The words of row y, to set bits in.
+        quint64 *row(int y)
+        {
+            m_top = std::min(m_top, y);
+            m_bottom = std::max(m_bottom, y);
+            return m_bits + size_t(y) * m_wordsPerRow;
+        }
         // Pixels left..right (inclusive) of row y.
         void addSpan(int y, int left, int right);
         PictureDelta finish(QRgb before, QRgb after);
 
     private:
         int m_wordsPerRow;
-        std::vector<quint64> m_bits;
-        QRect m_bounds;
-        qsizetype m_changed = 0;
+        quint64 *m_bits; // all zero between uses
+        int m_top = INT_MAX;
+        int m_bottom = -1;
     };
 
 private:
