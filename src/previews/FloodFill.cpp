@@ -120,7 +120,7 @@ PictureDelta fill(QImage &image, QPoint seed, QRgb color)
     // colour is then written row by row.
     PictureDelta::Builder filled(image.size());
     const int words = filled.wordsPerRow();
-    quint64 *const done = filled.row(0);
+    quint64 *const done = filled.bits();
     const auto doneAt = [&](int y, int w) -> quint64 & { return done[size_t(y) * words + w]; };
     const TargetRows targets(image, target, words);
     int top = seed.y();
@@ -164,8 +164,7 @@ PictureDelta fill(QImage &image, QPoint seed, QRgb color)
             down && (down & ~doneAt(visit.y + 1, visit.w)))
             push(visit.y + 1, visit.w, down);
     }
-    filled.row(top);
-    filled.row(bottom);
+    filled.includeRows(top, bottom);
     PictureDelta change = filled.finish(target, color);
     change.apply(image, true);
     return change;

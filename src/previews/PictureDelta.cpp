@@ -91,13 +91,15 @@ PictureDelta::Builder::Builder(QSize picture) : m_wordsPerRow((picture.width() +
 PictureDelta::Builder::~Builder()
 {
     if (m_bottom >= m_top)
-        std::fill(row(m_top), row(m_bottom) + m_wordsPerRow, quint64(0));
+        std::fill(m_bits + size_t(m_top) * m_wordsPerRow,
+            m_bits + size_t(m_bottom + 1) * m_wordsPerRow, quint64(0));
     t_builderInUse = false;
 }
 
 void PictureDelta::Builder::addSpan(int y, int left, int right)
 {
-    quint64 *words = row(y);
+    includeRows(y, y);
+    quint64 *words = m_bits + size_t(y) * m_wordsPerRow;
     const auto ones = [](int from, int to) { // bits from..to of one word
         return (~quint64(0) >> (63 - to)) & (~quint64(0) << from);
     };

@@ -35,14 +35,15 @@ public:
         ~Builder();
         Builder(const Builder &) = delete;
         Builder &operator=(const Builder &) = delete;
-        // Bit b of word w of a row stands for pixel 64 w + b.
+        // Bit b of word w of a row stands for pixel 64 w + b; row y starts
+        // at word y * wordsPerRow() of bits().
         int wordsPerRow() const { return m_wordsPerRow; }
-        // The words of row y, to set bits in.
-        quint64 *row(int y)
+        quint64 *bits() const { return m_bits; }
+        // Rows top..bottom hold bits set through bits().
+        void includeRows(int top, int bottom)
         {
-            m_top = std::min(m_top, y);
-            m_bottom = std::max(m_bottom, y);
-            return m_bits + size_t(y) * m_wordsPerRow;
+            m_top = std::min(m_top, top);
+            m_bottom = std::max(m_bottom, bottom);
         }
         // Pixels left..right (inclusive) of row y.
         void addSpan(int y, int left, int right);

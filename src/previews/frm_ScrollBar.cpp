@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QToolBar>
 
 namespace {
@@ -167,7 +168,11 @@ void frm_ScrollBar::GenCode()
 
 void frm_ScrollBar::Reset()
 {
-    m_model.Reset(windowBackground());
+    {
+        // One drawing for all seven colours.
+        const QSignalBlocker blocker(&m_model);
+        m_model.Reset(windowBackground());
+    }
     pctBoard_Paint();
     if (isVisible())
         m_pctBoard->setFocus();

@@ -40,6 +40,9 @@ void TestPreviewCommands::codeGeneratorFollowsActiveDesigner()
     designer->SetColour(ScrollBarModel::Track, 0x0000FF);
     generator->trigger();
     QVERIFY(fake.clipboardHistory.value(0).contains(QStringLiteral("TRACK-COLOR: #FF0000;")));
+    designer->Move(1500, 750); // twips, as a workspace keeps them
+    QCOMPARE(designer->parentWidget()->pos(), QPoint(100, 50));
+    QCOMPARE(designer->Left(), 1500.0f);
     designer->parentWidget()->close();
     QVERIFY(!generator->isEnabled());
 
