@@ -81,6 +81,18 @@ inline constexpr SettingKey ImageHeight { "WindowPlacements", "ImageHeight", "54
 inline constexpr RectSettingKeys ImageWindowRect { ImageLeft, ImageTop, ImageWidth, ImageHeight };
 inline constexpr SettingKey ImageZoom { "Misc", "ImageZoom", "1" };
 
+// Placement names of the web page preview and the scroll-bar designer.
+inline constexpr char WebPreviewPlacementName[] = "frm_WebPreview";
+inline constexpr char ScrollBarPlacementName[] = "frm_ScrollBar";
+
+// Web page preview colours in section WebPreviewSection, decimal
+// 0x00BBGGRR: box k under "k" and the page under "bg" (default white), label
+// k under "l" + k (default black).
+inline constexpr char WebPreviewLabelPrefix[] = "l";
+inline constexpr char WebPreviewPageKey[] = "bg";
+inline constexpr char WebPreviewBoxDefault[] = "16777215";
+inline constexpr char WebPreviewLabelDefault[] = "0";
+
 // Sections whose keys are built by their owners.
 inline constexpr char FavoritesSection[] = "Favorites";
 inline constexpr char PaletteSection[] = "Palette";

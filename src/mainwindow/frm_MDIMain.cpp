@@ -15,6 +15,7 @@
 #include "mainwindow/HelpCommands.h"
 #include "mainwindow/PaletteCommands.h"
 #include "mainwindow/TabStripSwitching.h"
+#include "mainwindow/PreviewCommands.h"
 #include "palette/frmPalette.h"
 #include "tools/ToolPages.h"
 #include "widgets/AppIcons.h"
@@ -90,6 +91,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     m_paletteCommands = new PaletteCommands(this);
     new ExportCommands(this);
     new HelpCommands(this);
+    new PreviewCommands(this);
     m_toolPages = new ToolPages(this, m_toolContainers, this);
     new TabStripSwitching(m_tsOptions, m_tsTools, this);
     new ColorPickerCommands(this);

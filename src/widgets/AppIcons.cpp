@@ -225,6 +225,47 @@ void drawAddTo(QPainter &p, bool toNew)
     p.drawLine(QPointF(14.8, 17.5), QPointF(20.2, 17.5));
 }
 
+// A circling arrow around a small swatch: back to the first colours.
+void drawReset(QPainter &p)
+{
+    p.setPen(inkPen(2.0, kAccent));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(3.5, 3.5, 17, 17), 100 * 16, 290 * 16);
+    p.setPen(inkPen(1.2, kAccent));
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({ QPointF(8.5, 1.5), QPointF(13.5, 4.2), QPointF(8.8, 7.5) }));
+    p.setPen(inkPen(1.2));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(9, 9, 6, 6));
+}
+
+void drawZoom(QPainter &p, bool in)
+{
+    p.setPen(inkPen(2.4));
+    p.drawLine(QPointF(14.5, 14.5), QPointF(20.5, 20.5));
+    p.setPen(inkPen(1.6));
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(10, 10), 7, 7);
+    p.setPen(inkPen(1.8, kAccent));
+    p.drawLine(QPointF(6.5, 10), QPointF(13.5, 10));
+    if (in)
+        p.drawLine(QPointF(10, 6.5), QPointF(10, 13.5));
+}
+
+// A clipboard with angle brackets: code to paste into a page.
+void drawCopyCode(QPainter &p)
+{
+    p.setPen(inkPen());
+    p.setBrush(kPaper);
+    p.drawRoundedRect(QRectF(4, 4, 16, 18), 1.5, 1.5);
+    p.setBrush(kInk);
+    p.drawRoundedRect(QRectF(8.5, 2, 7, 4), 1, 1);
+    p.setPen(inkPen(1.6, kAccent));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({ QPointF(10, 10.5), QPointF(7.5, 13.5), QPointF(10, 16.5) }));
+    p.drawPolyline(QPolygonF({ QPointF(14, 10.5), QPointF(16.5, 13.5), QPointF(14, 16.5) }));
+}
+
 // Two chevrons: the "more" button of a tool bar or menu bar that is too
 // short for all its items; pointing right, or down when `down`.
 void drawMore(QPainter &p, bool down)
@@ -296,6 +337,14 @@ void paintKind(QPainter &p, Kind kind)
         return drawAddTo(p, true);
     case Kind::AddToCurrentPalette:
         return drawAddTo(p, false);
+    case Kind::ResetColors:
+        return drawReset(p);
+    case Kind::ZoomIn:
+        return drawZoom(p, true);
+    case Kind::ZoomOut:
+        return drawZoom(p, false);
+    case Kind::CopyCode:
+        return drawCopyCode(p);
     case Kind::MoreHorizontal:
         return drawMore(p, false);
     case Kind::MoreVertical:

@@ -29,6 +29,10 @@ enum class Kind {
     Clear,
     AddToNewPalette,
     AddToCurrentPalette,
+    ResetColors, // a preview back to its first colours
+    ZoomIn,
+    ZoomOut,
+    CopyCode, // style-sheet code to the clipboard
     MoreHorizontal, // the extension button of a bar too short for its items
     MoreVertical,
 };

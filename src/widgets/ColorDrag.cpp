@@ -64,7 +64,7 @@ QMimeData *createMimeData(const Source &source)
     return mime;
 }
 
-std::optional<ColorValue> colorFromMime(const QMimeData *mime)
+std::optional<ColorValue> colorFromMime(const QMimeData *mime, LabelRule labels)
 {
     if (!mime || !mime->hasFormat(QString::fromLatin1(kMimeType)))
         return std::nullopt;
@@ -78,6 +78,8 @@ std::optional<ColorValue> colorFromMime(const QMimeData *mime)
     source.kind
         = (kind >= 0 && kind <= qint32(SourceKind::Other)) ? SourceKind(kind) : SourceKind::Other;
     source.color = color;
+    if (source.kind == SourceKind::Label && labels == LabelRule::Black)
+        return kBlack;
     return colorOf(source);
 }
 

@@ -31,9 +31,14 @@ struct Source {
 
 QMimeData *createMimeData(const Source &source);
 
+// How a dropped text label counts. Most targets take its text colour; the
+// scroll-bar designer's boxes read a label like any other control: black.
+enum class LabelRule { TextColor, Black };
+
 // The colour a drop of `mime` yields, or nothing when it did not come from a
 // Tintwright colour view.
-std::optional<ColorValue> colorFromMime(const QMimeData *mime);
+std::optional<ColorValue> colorFromMime(
+    const QMimeData *mime, LabelRule labels = LabelRule::TextColor);
 
 // The numeric value of a tag text, rounded half to even; 0 when it does not
 // start with a number.
