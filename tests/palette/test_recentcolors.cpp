@@ -1,0 +1,130 @@
+#include "app/Settings.h"
+#include "palette/RecentColorsModel.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Colors = QList<ColorValue>;
+using Scroll = RecentColorsModel::Scroll;
+Q_DECLARE_METATYPE(Scroll)
+
+namespace {
+
+Colors shownColors(const RecentColorsModel &model)
+{
+    Colors colors;
+    for (const RecentColorsModel::Entry &entry : model.entries())
+        colors << entry.color;
+    return colors;
+}
+
+// 1, 2, ... n: distinct colours, none black.
+Colors distinct(int n)
+{
+    Colors colors;
+    for (int i = 1; i <= n; ++i)
+        colors << i;
+    return colors;
+}
+
+void addAll(RecentColorsModel &model, const Colors &colors)
+{
+    for (ColorValue color : colors)
+        model.Add(color, QString::fromStdString(ColorToHex(color)));
+}
+
+} // namespace
+
+class TestRecentColors : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A settings folder of its own, whoever runs the test.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
+    void init() { QFile::remove(SettingsFilePath()); }
+    void adding_data();
+    void adding();
+    void loading_data();
+    void loading();
+    void savedListComesBack();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestRecentColors::adding_data()
+{
+    QTest::addColumn<Colors>("added");
+    QTest::addColumn<Colors>("shown");
+    QTest::addColumn<Scroll>("scroll");
+    const Scroll off;
+    QTest::newRow("fresh strip") << Colors() << Colors { kWhite } << off;
+    QTest::newRow("A, A is one entry") << Colors { 5, 5 } << Colors { kWhite, 5 } << off;
+    QTest::newRow("A, B, A is three") << Colors { 5, 6, 5 } << Colors { kWhite, 5, 6, 5 }
+                                      << Scroll { true, 1800, 1800 };
+    QTest::newRow("first black ignored") << Colors { 0 } << Colors { kWhite } << off;
+    QTest::newRow("third entry scrolls") << Colors { 5, 6 } << Colors { kWhite, 5, 6 }
+                                         << Scroll { true, 1200, 1200 };
+    QTest::newRow("48 entries fill it") << distinct(47) << (Colors { kWhite } + distinct(47))
+                                        << Scroll { true, 28200, 28200 };
+    // A full list shifts without touching the scroll bar.
+    QTest::newRow("49th colour drops white") << distinct(48) << distinct(48)
+                                             << Scroll { true, 28200, 28200 };
+}
+
+void TestRecentColors::adding()
+{
+    QFETCH(Colors, added);
+    RecentColorsModel model;
+    addAll(model, added);
+    QTEST(shownColors(model), "shown");
+    QTEST(model.scroll(), "scroll");
+    QCOMPARE(model.Count(), model.entries().size());
+    const RecentColorsModel::Entry &last = model.entries().last();
+    QCOMPARE(last.caption, QString::fromStdString(ColorToHex(last.color)));
+}
+
+void TestRecentColors::loading_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<Colors>("shown");
+    QTest::addColumn<int>("counted");
+    // Stored colours: 100, "x" and 300.
+    QTest::newRow("Count 0 keeps entry 0") << "0" << Colors { kWhite } << 0;
+    QTest::newRow("Count 3") << "3" << Colors { 100, 0, 300 } << 3;
+    QTest::newRow("missing keys read 0") << "5" << Colors { 100, 0, 300, 0, 0 } << 5;
+    QTest::newRow("huge Count") << "2000000000" << (Colors { 100, 0, 300 } + Colors(45, 0)) << 48;
+    QTest::newRow("negative Count") << "-7" << Colors { kWhite } << 0;
+    QTest::newRow("Count not a number") << "lots" << Colors { kWhite } << 0;
+}
+
+void TestRecentColors::loading()
+{
+    QFETCH(QString, count);
+    RecentColorsModel model;
+    addAll(model, { 0x0000FF, 0x00FF00, 0x0000FF });
+    SaveSetting("Recent", "Count", count);
+    SaveSetting("Recent", "0", "100");
+    SaveSetting("Recent", "1", "x");
+    SaveSetting("Recent", "2", "300");
+    model.LoadRecent();
+    QTEST(shownColors(model), "shown");
+    QTEST(model.Count(), "counted");
+    QCOMPARE(model.lastAccepted(), 0x0000FF);
+}
+
+void TestRecentColors::savedListComesBack()
+{
+    RecentColorsModel saved;
+    addAll(saved, { 0x0080FF, 0x00FF00, 0x0080FF });
+    saved.SaveRecent();
+    RecentColorsModel loaded;
+    loaded.LoadRecent();
+    QCOMPARE(loaded.entries(), saved.entries());
+    QCOMPARE(loaded.scroll(), saved.scroll());
+    QCOMPARE(loaded.lastAccepted(), kBlack);
+}
+
+QTEST_GUILESS_MAIN(TestRecentColors)
+#include "test_recentcolors.moc"
