@@ -190,7 +190,8 @@ void frm_MDIMain::buildToolArea()
     m_tsOptions->setDocumentMode(true);
     m_toolContainers.harmonies
         = addPage(m_tsOptions, QStringLiteral("pctOptBox1"), QStringLiteral("&Harmonies"));
-    addPage(m_tsOptions, QStringLiteral("pctOptBox2"), QStringLiteral("&Favorites"));
+    m_toolContainers.favorites
+        = addPage(m_tsOptions, QStringLiteral("pctOptBox2"), QStringLiteral("&Favorites"));
     m_toolContainers.shades
         = addPage(m_tsOptions, QStringLiteral("pctOptBox3"), QStringLiteral("&Shades"));
     m_toolContainers.common

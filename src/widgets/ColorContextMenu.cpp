@@ -123,6 +123,8 @@ void ColorContextMenu::configure(const Request &request)
         mnuAddToPalette->setVisible(false);
         cmSep1->setVisible(false);
     }
+    if (request.favoriteSlot)
+        mnuAddToFavs->menuAction()->setVisible(false);
     PrepareCopyColorMenu(request.color);
 }
 
@@ -138,6 +140,7 @@ void ColorContextMenu::restore()
     mnuEraseColor->setVisible(false);
     mnuAddToPalette->setVisible(true);
     cmSep1->setVisible(true);
+    mnuAddToFavs->menuAction()->setVisible(true);
     resetCopyCaptions();
 }
 

@@ -27,6 +27,8 @@ public:
         bool hideCellItems = false;
         // A palette cell: shows "Erase Color", hides "Add this Color to Palette".
         bool paletteCell = false;
+        // A favourite slot: "&Add to Favorites" is hidden.
+        bool favoriteSlot = false;
     };
 
     static constexpr int kFavoriteSlots = 8;
