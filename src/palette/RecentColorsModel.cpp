@@ -56,12 +56,14 @@ bool RecentColorsModel::Add(ColorValue color, const QString &caption)
 
 void RecentColorsModel::SaveRecent() const
 {
-    const QString section = recentSection();
-    SaveSettingInt(section, QString::fromLatin1(SettingsKeys::RecentCount.key), m_count);
+    QList<std::pair<QString, QString>> entries {
+        { QString::fromLatin1(SettingsKeys::RecentCount.key), QString::number(m_count) }
+    };
     for (int i = 0; i < m_count; ++i) {
-        SaveSettingInt(section, QString::number(i), m_entries.at(i).color);
-        SaveSetting(section, captionKey(i), m_entries.at(i).caption);
+        entries.append({ QString::number(i), QString::number(m_entries.at(i).color) });
+        entries.append({ captionKey(i), m_entries.at(i).caption });
     }
+    SaveSettings(recentSection(), entries);
 }
 
 void RecentColorsModel::LoadRecent()
@@ -71,11 +73,17 @@ void RecentColorsModel::LoadRecent()
     // A damaged Count must neither fail start-up nor build thousands of
     // entries: it reads as 0 when it is not a number.
     m_count = std::clamp(GetSettingInt(SettingsKeys::RecentCount), 0, int(Capacity));
+    QStringList colorKeys;
+    QStringList captionKeys;
+    for (int i = 0; i < m_count; ++i) {
+        colorKeys.append(QString::number(i));
+        captionKeys.append(captionKey(i));
+    }
     const QString section = recentSection();
-    const int noColor = QString::fromLatin1(SettingsKeys::RecentColorDefault).toInt();
+    const QString noColor = QString::fromLatin1(SettingsKeys::RecentColorDefault);
+    const QStringList colors = GetSettings(section, colorKeys, noColor);
+    const QStringList captions = GetSettings(section, captionKeys);
     for (int i = 0; i < m_count; ++i)
-        layOut(i,
-            { GetSettingInt(section, QString::number(i), noColor),
-                GetSetting(section, captionKey(i)) });
+        layOut(i, { SettingTextToInt(colors.at(i)).value_or(noColor.toInt()), captions.at(i) });
     emit changed();
 }
