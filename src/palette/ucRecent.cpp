@@ -106,7 +106,10 @@ void ucRecent::showModel()
         buildEntry(int(m_pColor.size()));
     for (qsizetype i = 0; i < entries.size(); ++i) {
         m_pColor[i]->setColor(entries[i].color);
-        m_pLabel[i]->setText(entries[i].caption);
+        // Captions come from the settings store too; a long one is cut short.
+        QLabel *label = m_pLabel[i];
+        label->setText(label->fontMetrics().elidedText(
+            entries[i].caption, Qt::ElideRight, label->width()));
     }
     // A list that the model scrolled keeps its place only while the model's
     // scroll bar stays put (a full list shifting under the user).
