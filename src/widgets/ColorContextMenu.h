@@ -77,6 +77,9 @@ public:
     // The "Add ..." item of a harmony group; nullptr for AddItem::None.
     QAction *addItemAction(AddItem item) const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     bool m_hexDialogAvailable = true;
     bool m_adjustAvailable = true;
