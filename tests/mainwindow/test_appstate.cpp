@@ -5,7 +5,6 @@
 #include "tools/test_toolpages_fixture.h"
 
 #include <QAccessible>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -21,8 +20,6 @@ class TestAppState : public QObject {
     Q_OBJECT
 
 private slots:
-    // A settings folder of its own, whoever runs the test.
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
     void init();
     void cleanup() { m_fixture.stop(); }
     void slotItemMarksItsCaption();
@@ -32,7 +29,6 @@ private slots:
 
 private:
     FavoritesPage *favorites() const { return m_fixture.pages->favoritesPage(); }
-    QTemporaryDir m_config;
     ToolPagesFixture m_fixture;
 };
 

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <numeric>
-#include <QTemporaryDir>
 #include <QTest>
 
 using Colors = QList<ColorValue>;
@@ -39,16 +38,11 @@ class TestRecentColors : public QObject {
     Q_OBJECT
 
 private slots:
-    // A settings folder of its own, whoever runs the test.
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
     void init() { QFile::remove(SettingsFilePath()); }
     void adding_data();
     void adding();
     void loading_data();
     void loading();
-
-private:
-    QTemporaryDir m_config;
 };
 
 void TestRecentColors::adding_data()
