@@ -85,7 +85,7 @@ void TestAppState::recentColorsNeedAnActivePalette()
 {
     frm_MDIMain *main = m_fixture.main();
     ProcessState::StartupDone = true;
-    main->documentArea()->setActiveSubWindow(nullptr);
+    main->documentArea()->closeAllSubWindows();
     m_fixture.setWorkingColor(0x00FF00);
     frmPalette *palette = m_fixture.activeNewPalette();
     m_fixture.setWorkingColor(0x0080FF);
