@@ -178,19 +178,9 @@ private slots:
         QVERIFY(changed && changed->isVisible());
     }
 
-    void onlyActivePaletteTakesActiveColor()
-    {
-        frmPalette *inactive = newPalette();
-        frmPalette *active = newPalette();
-        m_fixture.setWorkingColor(0x0080FF);
-        QCOMPARE(active->GetColor(0, 0), 0x0080FF);
-        QCOMPARE(active->readout(2), QStringLiteral("#FF8000"));
-        QCOMPARE(inactive->GetColor(0, 0), kEmptyCell);
-        QVERIFY(active->Dirty());
-    }
-
     // Whatever moves the grid's frame, the arrow keys or the middle button,
-    // moves the cell new colours are written to.
+    // moves the cell new colours are written to; only the active palette
+    // takes them.
     void colourGoesToTheFramedCell_data()
     {
         QTest::addColumn<bool>("middleButton"); // else the Right arrow key moves the frame
@@ -201,6 +191,7 @@ private slots:
     void colourGoesToTheFramedCell()
     {
         QFETCH(bool, middleButton);
+        frmPalette *inactive = newPalette();
         frmPalette *palette = newPalette();
         ColorGrid *grid = palette->grid();
         QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(0, 0));
@@ -215,6 +206,9 @@ private slots:
         QCOMPARE(palette->GetColor(1, 2), 0x00FFFF);
         QCOMPARE(palette->GetColor(1, 1), kEmptyCell);
         QCOMPARE(QPoint(palette->model().iCol(), palette->model().iRow()), QPoint(2, 1));
+        QCOMPARE(palette->readout(2), QStringLiteral("#FFFF00"));
+        QVERIFY(palette->Dirty());
+        QCOMPARE(inactive->GetColor(0, 0), kEmptyCell);
     }
 
     // The window sees its keys before any of its controls.
