@@ -1,4 +1,5 @@
 #include "palette/GimpPalette.h"
+#include "palette/HexColorText.h"
 #include "palette/SwatchExchange.h"
 #include "palette/mod_Export.h"
 
@@ -41,81 +42,108 @@ class TestExport : public QObject {
     Q_OBJECT
 
 private slots:
-    void illustratorNumbers();
-    void readers_data();
-    void readers();
+    void illustratorNumbers()
+    {
+        const QByteArray one = mod_Export::IllustratorSwatches({ MakeColorValue(128, 1, 255) });
+        QCOMPARE(one.count("Xa\r\n"), 1);
+        QCOMPARE(one.count("\r\nPc\r\n"), 1);
+        QVERIFY(one.contains("\r\n0.501960784313725 0.00392156862745098 1 Xa\r\nPc\r\n"));
+    }
+
+    void readers_data()
+    {
+        QTest::addColumn<bool>("gimp");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QList<ColorValue>>("colors"); // the 16 at most that open
+        QTest::addColumn<QString>("problem"); // part of the message; empty when the file opens
+        using Colors = QList<ColorValue>;
+
+        Colors twenty;
+        for (int i = 0; i < 20; ++i)
+            twenty << MakeColorValue(i * 13, 255 - i * 7, (i * 97) % 256);
+        for (const auto format :
+            { mod_Export::Format::GimpPalette, mod_Export::Format::SwatchExchange })
+            QTest::addRow("round trip %d", int(format))
+                << (format == mod_Export::Format::GimpPalette)
+                << mod_Export::Write(format, twenty, {}) << twenty.first(16) << QString();
+        QTest::newRow("GIMP: BOM, CR LF, comments, names, clamping")
+            << true
+            << QByteArray(
+                   "\xEF\xBB\xBFGIMP Palette\r\nName: x\r\n\r\n# c\r\n  300 -5 7 a b\r\n1\t2\t3")
+            << Colors { MakeColorValue(255, 0, 7), MakeColorValue(1, 2, 3) } << QString();
+        QTest::newRow("ASE: groups flattened, CMYK, Gray, Lab, unknown model skipped")
+            << false
+            << aseFile(8,
+                   aseBlock(0xC001, QByteArray("\0\1\0\0", 4)) + aseColor("CMYK", { 0, 0, 0, 0 })
+                       + aseColor("CMYK", { 0, 1, 1, 0 }) + aseColor("Gray", { 0.5f })
+                       + aseColor("LAB ", { 0.5429f, 80.8f, 69.89f })
+                       + aseColor("LAB ", { 50, 0, 0 }) + aseColor("HSB ", { 1, 1, 1 })
+                       + aseBlock(0xC002, {}))
+            << Colors { kWhite, 0x0000FF, 0x808080, 0x0000FF, 0x777777 } << QString();
+
+        const QByteArray huge(ImportedSwatches::kMaxFileSize + 1, ' ');
+        const struct {
+            bool gimp;
+            QByteArray data;
+            const char *problem;
+        } malformed[] = {
+            { true, "JASC-PAL\n0100\n", "first line" },
+            { true, "GIMP Palette\n\n1 2\n", "Line 3" },
+            { true, "GIMP Palette\nName: a\n", "no colours" },
+            { true, "GIMP Palette\n" + huge, "too large" },
+            { false, "8BCO", "ASEF" },
+            { false, QByteArray("ASEF\0\1", 6), "header" },
+            { false, aseFile(0, {}, 2), "version 2.0" },
+            { false, aseFile(0xFFFFFFFF, aseColor("RGB ", { 1, 0, 0 })),
+                "after 1 of the 4294967295" },
+            { false, aseFile(1, aseColor("RGB ", { 1, 0, 0 })).chopped(1), "Block 1 runs past" },
+            { false, aseFile(1, aseBlock(1, bigEndian<quint16>(0xFFFF) + "RGB ")),
+                "Block 1 is too" },
+            { false, aseFile(1, aseColor("HSB ", { 1, 1, 1 })), "None of its swatches" },
+            { false, aseFile(0, huge), "too large" },
+        };
+        for (const auto &row : malformed)
+            QTest::addRow("%s %s", row.gimp ? "GIMP" : "ASE", row.problem)
+                << row.gimp << row.data << Colors {} << row.problem;
+    }
+
+    void readers()
+    {
+        QFETCH(bool, gimp);
+        QFETCH(QByteArray, data);
+        QFETCH(QString, problem);
+        const ImportedSwatches read
+            = gimp ? GimpPalette::decode(data) : SwatchExchange::decode(data);
+        QVERIFY2(
+            problem.isEmpty() ? read.ok() : read.error.contains(problem), qPrintable(read.error));
+        QTEST(read.colors, "colors");
+    }
+
+    void hexText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ColorValue>("color"); // 0x00BBGGRR
+        constexpr ColorValue orange = 0x0080FF;
+        QTest::newRow("FF8000") << "FF8000" << orange;
+        QTest::newRow("#FF8000") << "#FF8000" << orange;
+        QTest::newRow("lower case") << "ff8000" << orange;
+        QTest::newRow("every # removed") << "#FF#80#00" << orange;
+        QTest::newRow("after the sixth ignored") << "FF8000FF" << orange;
+        QTest::newRow("one digit") << "F" << 15;
+        QTest::newRow("empty") << "" << kBlack;
+        QTest::newRow("GG0000") << "GG0000" << kBlack;
+        QTest::newRow("1G0000") << "1G0000" << 1;
+        QTest::newRow("blue only") << "0000fF" << 0xFF0000;
+        QTest::newRow("blank stops a pair") << "F 8000" << 0x00800F;
+        QTest::newRow("non-ASCII digit") << QStringLiteral("\uFF11\uFF11") << kBlack;
+    }
+
+    void hexText()
+    {
+        QFETCH(QString, text);
+        QTEST(HexTextToColor(text), "color");
+    }
 };
-
-void TestExport::illustratorNumbers()
-{
-    const QByteArray one = mod_Export::IllustratorSwatches({ MakeColorValue(128, 1, 255) });
-    QCOMPARE(one.count("Xa\r\n"), 1);
-    QCOMPARE(one.count("\r\nPc\r\n"), 1);
-    QVERIFY(one.contains("\r\n0.501960784313725 0.00392156862745098 1 Xa\r\nPc\r\n"));
-}
-
-void TestExport::readers_data()
-{
-    QTest::addColumn<bool>("gimp");
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QList<ColorValue>>("colors"); // the 16 at most that open
-    QTest::addColumn<QString>("problem"); // part of the message; empty when the file opens
-    using Colors = QList<ColorValue>;
-
-    Colors twenty;
-    for (int i = 0; i < 20; ++i)
-        twenty << MakeColorValue(i * 13, 255 - i * 7, (i * 97) % 256);
-    for (const auto format :
-        { mod_Export::Format::GimpPalette, mod_Export::Format::SwatchExchange })
-        QTest::addRow("round trip %d", int(format))
-            << (format == mod_Export::Format::GimpPalette) << mod_Export::Write(format, twenty, {})
-            << twenty.first(16) << QString();
-    QTest::newRow("GIMP: BOM, CR LF, comments, names, clamping")
-        << true
-        << QByteArray("\xEF\xBB\xBFGIMP Palette\r\nName: x\r\n\r\n# c\r\n  300 -5 7 a b\r\n1\t2\t3")
-        << Colors { MakeColorValue(255, 0, 7), MakeColorValue(1, 2, 3) } << QString();
-    QTest::newRow("ASE: groups flattened, CMYK, Gray, Lab, unknown model skipped")
-        << false
-        << aseFile(8,
-               aseBlock(0xC001, QByteArray("\0\1\0\0", 4)) + aseColor("CMYK", { 0, 0, 0, 0 })
-                   + aseColor("CMYK", { 0, 1, 1, 0 }) + aseColor("Gray", { 0.5f })
-                   + aseColor("LAB ", { 0.5429f, 80.8f, 69.89f }) + aseColor("LAB ", { 50, 0, 0 })
-                   + aseColor("HSB ", { 1, 1, 1 }) + aseBlock(0xC002, {}))
-        << Colors { kWhite, 0x0000FF, 0x808080, 0x0000FF, 0x777777 } << QString();
-
-    const QByteArray huge(ImportedSwatches::kMaxFileSize + 1, ' ');
-    const struct {
-        bool gimp;
-        QByteArray data;
-        const char *problem;
-    } malformed[] = {
-        { true, "JASC-PAL\n0100\n", "first line" },
-        { true, "GIMP Palette\n\n1 2\n", "Line 3" },
-        { true, "GIMP Palette\nName: a\n", "no colours" },
-        { true, "GIMP Palette\n" + huge, "too large" },
-        { false, "8BCO", "ASEF" },
-        { false, QByteArray("ASEF\0\1", 6), "header" },
-        { false, aseFile(0, {}, 2), "version 2.0" },
-        { false, aseFile(0xFFFFFFFF, aseColor("RGB ", { 1, 0, 0 })), "after 1 of the 4294967295" },
-        { false, aseFile(1, aseColor("RGB ", { 1, 0, 0 })).chopped(1), "Block 1 runs past" },
-        { false, aseFile(1, aseBlock(1, bigEndian<quint16>(0xFFFF) + "RGB ")), "Block 1 is too" },
-        { false, aseFile(1, aseColor("HSB ", { 1, 1, 1 })), "None of its swatches" },
-        { false, aseFile(0, huge), "too large" },
-    };
-    for (const auto &row : malformed)
-        QTest::addRow("%s %s", row.gimp ? "GIMP" : "ASE", row.problem)
-            << row.gimp << row.data << Colors {} << row.problem;
-}
-
-void TestExport::readers()
-{
-    QFETCH(bool, gimp);
-    QFETCH(QByteArray, data);
-    QFETCH(QString, problem);
-    const ImportedSwatches read = gimp ? GimpPalette::decode(data) : SwatchExchange::decode(data);
-    QVERIFY2(problem.isEmpty() ? read.ok() : read.error.contains(problem), qPrintable(read.error));
-    QTEST(read.colors, "colors");
-}
 
 QTEST_GUILESS_MAIN(TestExport)
 #include "test_export.moc"

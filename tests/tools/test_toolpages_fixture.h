@@ -25,10 +25,12 @@ public:
         int count = 0; // showings since start()
         ColorValue contextColor = -1;
         QStringList visibleAddItems; // captions of the visible add commands
+        QList<const QAction *> visible; // every item shown
     };
 
     void start()
     {
+        m_fake = FakePlatformServices();
         m_scope = std::make_unique<FakePlatformServices::Scope>(m_fake);
         ProcessState::ActiveColor = kBlack;
         ProcessState::CloseCancelled = false;
@@ -40,6 +42,11 @@ public:
             ++lastMenu.count;
             lastMenu.contextColor = m_main->ContextColor;
             lastMenu.visibleAddItems.clear();
+            lastMenu.visible.clear();
+            for (const QAction *item : menu->actions()) {
+                if (item->isVisible())
+                    lastMenu.visible << item;
+            }
             for (QAction *add : { menu->mnuAddCompliments, menu->mnuAddSplitCompliments,
                      menu->mnuAddAnalogous, menu->mnuAddTriads, menu->mnuAddTetrads }) {
                 if (add->isVisible())
@@ -53,17 +60,24 @@ public:
     {
         // Children close the way the user closes them before the main window
         // goes, so each is torn down on its own.
+        closeChildren();
+        m_main.reset();
+        m_scope.reset();
+    }
+
+    // Closes every child window without asking about unsaved changes.
+    void closeChildren()
+    {
         for (QMdiSubWindow *window : m_main->documentArea()->subWindowList()) {
             if (auto *palette = qobject_cast<frmPalette *>(window->widget()))
                 palette->agreeToClose();
             window->close();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_main.reset();
-        m_scope.reset();
     }
 
     frm_MDIMain *main() const { return m_main.get(); }
+    FakePlatformServices &fake() { return m_fake; }
 
     // Announces a working colour the way every sender does.
     void setWorkingColor(ColorValue color)
