@@ -44,12 +44,6 @@ private:
     bool m_agreed = false;
 };
 
-// The fixture's scripted services, installed while a main window runs.
-FakePlatformServices &fake()
-{
-    return static_cast<FakePlatformServices &>(PlatformServices::get());
-}
-
 QString accessibleValue(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Value);
@@ -68,7 +62,7 @@ private slots:
         QFile::remove(SettingsFilePath());
         ProcessState::StartupDone = false;
         m_fixture.start();
-        fake() = FakePlatformServices();
+        fake() = FakePlatformServices(); // checks start after start-up's own calls
     }
     void cleanup() { m_fixture.stop(); }
 
@@ -325,6 +319,7 @@ private slots:
 
 private:
     frm_MDIMain *main() const { return m_fixture.main(); }
+    FakePlatformServices &fake() { return m_fixture.fake(); }
     FavoritesPage *favorites() const { return m_fixture.pages->favoritesPage(); }
     void restart()
     {
