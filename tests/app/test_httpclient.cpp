@@ -6,14 +6,6 @@
 #include <QCoreApplication>
 #include <QtTest>
 
-namespace {
-
-const auto httpResponse = [](const char *status, const QByteArray &body) {
-    return TestHttpServer::reply(status, body);
-};
-
-} // namespace
-
 class TestHttpClient : public QObject {
     Q_OBJECT
 
@@ -31,18 +23,19 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("body");
         const QByteArray limit(HttpClient::MaxBodyBytes, 'x');
-        QTest::newRow("page") << httpResponse("200 OK", "2.5.1\n") << true << "2.5.1\n";
-        QTest::newRow("utf-8 body") << httpResponse("200 OK", "Tintwright \xe2\x80\x93 2.6") << true
-                                    << QStringLiteral("Tintwright \u2013 2.6");
+        QTest::newRow("page") << TestHttpServer::reply("200 OK", "2.5.1\n") << true << "2.5.1\n";
+        QTest::newRow("utf-8 body")
+            << TestHttpServer::reply("200 OK", "Tintwright \xe2\x80\x93 2.6") << true
+            << QStringLiteral("Tintwright \u2013 2.6");
         QTest::newRow("not found keeps its page")
-            << httpResponse("404 Not Found", "gone") << false << "gone";
+            << TestHttpServer::reply("404 Not Found", "gone") << false << "gone";
         QTest::newRow("server error")
-            << httpResponse("500 Internal Server Error", "") << false << "";
+            << TestHttpServer::reply("500 Internal Server Error", "") << false << "";
         QTest::newRow("silent server") << QByteArray() << false << "";
         QTest::newRow("body at the limit")
-            << httpResponse("200 OK", limit) << true << QString::fromLatin1(limit);
+            << TestHttpServer::reply("200 OK", limit) << true << QString::fromLatin1(limit);
         QTest::newRow("declared body over it")
-            << httpResponse("200 OK", limit + "x") << false << "";
+            << TestHttpServer::reply("200 OK", limit + "x") << false << "";
         QTest::newRow("undeclared body over it")
             << TestHttpServer::reply("200 OK", limit + "x", false) << false << "";
     }
@@ -78,7 +71,7 @@ private slots:
     void platformServicesLoadTheModule()
     {
         QCoreApplication::addLibraryPath(QFileInfo(QStringLiteral(TW_HTTP_MODULE)).path());
-        TestHttpServer server(httpResponse("200 OK", "ok"));
+        TestHttpServer server(TestHttpServer::reply("200 OK", "ok"));
         const HttpReply reply = QtPlatformServices().httpGet(QUrl(server.base()), 2000);
         QVERIFY2(reply.ok, qPrintable(reply.error));
         QCOMPARE(reply.body, QStringLiteral("ok"));

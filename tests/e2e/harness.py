@@ -281,9 +281,6 @@ class Harness:
         self.xdotool("mousemove", "--sync", *where, x, y)
         self.xdotool("click", "--repeat", repeat, "--delay", 80, button)
 
-    def double_click(self, x, y, window=None):
-        self.click(x, y, window=window, repeat=2)
-
     # --- evidence --------------------------------------------------------
 
     def screenshot(self, label):

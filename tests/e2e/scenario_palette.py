@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""A palette made by hand and kept in a file: File > New Palette, a common
-colour put in with "Add this Color to Palette", two web-safe colours dragged
-onto cells, File > Save Palette As...; after a restart File > Open Palette...
-shows the same colours, and the file holds them as 16 little-endian values."""
+"""A palette made by hand, kept in a file and exported: File > New Palette,
+red put in with "Add this Color to Palette", a web-safe blue dragged onto cell
+(2, 1), File > Save Palette As...; the file matches tests/data/red-and-blue.twp.
+After a restart File > Open Palette... shows the same colours, and every item
+of File > Export Palette writes, through the save dialog, a file that matches
+its golden file in tests/data."""
 
 import os
-import struct
 import time
 
 from app_ui import (COMMON_COLORS, COMMON_TAB, SECOND_PALETTE_GRID, WEB_SAFE_TAB, capture,
@@ -16,25 +17,37 @@ from harness import run_scenario
 from screen_image import color_value_to_rgb
 from xsession import scaled
 
-EMPTY = -1
-WHITE_RGB = (255, 255, 255)
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "data")
 RED_ROW = 14
 RED = COMMON_COLORS[RED_ROW]
-# (web-safe row, column) -> palette (row, column)
-DRAGS = (((0, 5), (1, 2)), ((2, 33), (3, 3)))
+BLUE_SOURCE, BLUE_CELL = (0, 5), (2, 1)  # web-safe (row, column) -> palette (row, column)
+BLUE = web_safe_color(*BLUE_SOURCE)
+# Export Palette's items from the top (moves skip the separator), by the
+# extension of the file each writes.
+ITEMS = ("act", "ai", "html", "xml", "gpl", "ase", "css", "json")
+# "o" highlights "&Open Palette..." (its mnemonic clashes with "&Open my
+# Workspace...", so it only selects); "Export Palette" is three items below.
+TO_EXPORT_PALETTE = ("o", "Down", "Down", "Down", "Right")
 
 
-def expected_cells():
-    """The 16 stored values the palette should end with, row-major."""
-    cells = [EMPTY] * 16
-    cells[0] = RED  # the new palette's selected cell is (0, 0)
-    for (ws_row, ws_col), (row, col) in DRAGS:
-        cells[row * 4 + col] = web_safe_color(ws_row, ws_col)
-    return cells
+def read(path, timeout=0):
+    """The file's bytes once it is there (it appears whole), or None."""
+    deadline = time.monotonic() + scaled(timeout)
+    while not os.path.exists(path) and time.monotonic() < deadline:
+        time.sleep(0.1)
+    if not os.path.exists(path):
+        return None
+    with open(path, "rb") as f:
+        return f.read()
 
 
-def check_cells(h, grid, cells, what, timeout=15):
-    expected = [WHITE_RGB if value == EMPTY else color_value_to_rgb(value) for value in cells]
+def golden(extension):
+    return read(os.path.join(DATA, "red-and-blue." + extension))
+
+
+def check_cells(h, grid, what, timeout=15):
+    colors = {(0, 0): color_value_to_rgb(RED), BLUE_CELL: color_value_to_rgb(BLUE)}
+    expected = [colors.get(divmod(index, 4), (255, 255, 255)) for index in range(16)]
     deadline = time.monotonic() + scaled(timeout)
     while True:
         shot = capture(h)
@@ -60,46 +73,36 @@ def make_and_save(h, path):
     h.check(shown == color_value_to_rgb(RED), f"added colour: cell (0, 0) shows {shown}")
 
     h.click(*WEB_SAFE_TAB, window=main)
-    for (ws_row, ws_col), (row, col) in DRAGS:
-        color = web_safe_color(ws_row, ws_col)
-        source = web_safe_cell(ws_row, ws_col)
-        expect_pixel(h, main, source, color, f"web-safe cell ({ws_row}, {ws_col})")
-        drag(h, main, source, grid.cell_point(h, main, row, col))
-        shown = wait_cell_rgb(h, grid, row, col, color_value_to_rgb(color))
-        h.check(shown == color_value_to_rgb(color),
-                f"dropped colour: cell ({row}, {col}) shows {shown}")
+    source = web_safe_cell(*BLUE_SOURCE)
+    expect_pixel(h, main, source, BLUE, f"web-safe cell {BLUE_SOURCE}")
+    drag(h, main, source, grid.cell_point(h, main, *BLUE_CELL))
+    check_cells(h, grid, "made by hand")
     h.screenshot("filled")
 
     h.key("alt+f", "a", window=main)  # "Save Palette &As..."
     file_dialog(h, "Select File Name", path)
-    h.screenshot("saved")
     # Saving cleared the palette's changes: closing asks nothing.
     _, code = close_program(h, run, main)
     h.check_equal(code, 0, "exit code of the first run")
-    # The last drop made its colour the active colour.
-    last = web_safe_color(*DRAGS[-1][0])
-    h.check_equal(h.settings().get("Prefs", "LastColor"), str(last), '"Prefs"/"LastColor"')
+    # The drop made its colour the active colour.
+    h.check_equal(h.settings().get("Prefs", "LastColor"), str(BLUE), '"Prefs"/"LastColor"')
+    h.check(read(path) == golden("twp"), f"{path} differs from red-and-blue.twp")
 
 
-def check_file(h, path, cells):
-    h.require(os.path.exists(path), f"no palette file at {path}")
-    with open(path, "rb") as f:
-        data = f.read()
-    h.require(len(data) == 64, f"the palette file holds {len(data)} bytes, expected 64")
-    # 16 signed 32-bit little-endian values, row-major; -1 is an empty cell.
-    h.check_equal(list(struct.unpack("<16i", data)), cells, "values in the palette file")
-
-
-def reopen(h, path, cells):
+def reopen_and_export(h, path):
     run = h.start_app()
     main = h.wait_main_window(run)
-    # "&Open Palette..." shares its mnemonic with "&Open my Workspace...", so
-    # O only selects it.
     h.key("alt+f", "o", "Return", window=main)
     file_dialog(h, "Select Palette File", path)
-    grid = wait_palette_grid(h, main, SECOND_PALETTE_GRID)
-    check_cells(h, grid, cells, "reopened palette")
+    check_cells(h, wait_palette_grid(h, main, SECOND_PALETTE_GRID), "reopened palette")
     h.screenshot("reopened")
+
+    for index, extension in enumerate(ITEMS):
+        target = os.path.join(h.artifacts, "exported." + extension)
+        h.key("alt+f", *TO_EXPORT_PALETTE, *["Down"] * index, "Return", window=main)
+        file_dialog(h, "Select Export File:", target)
+        h.check(read(target, 10) == golden(extension),
+                f"exported.{extension} differs from red-and-blue.{extension}")
     # The first palette took the colours remembered at the last close, which
     # are not saved in a file: its "Save Changes?" is answered No.
     _, code = close_program(h, run, main, answer_keys="alt+n")
@@ -108,11 +111,11 @@ def reopen(h, path, cells):
 
 def palette(h):
     h.seed_settings({("Prefs", "Show Tips at Startup"): "0"})
-    path = os.path.join(h.artifacts, "hand made.twp")
-    cells = expected_cells()
+    folder = os.path.join(h.artifacts, "hand made")
+    os.makedirs(folder)
+    path = os.path.join(folder, "red-and-blue.twp")
     make_and_save(h, path)
-    check_file(h, path, cells)
-    reopen(h, path, cells)
+    reopen_and_export(h, path)
 
 
 run_scenario(palette)

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""The colour selectors pick what is under the pointer: a double-click on the
-RGB plane, and then one on the colour spectrum, each makes the colour there
-the active colour, which the status boxes show and the active palette writes
-into its selected cell; the program keeps the last one as "Prefs"/"LastColor"."""
+"""Every way of taking a colour from what the program shows: a double-click
+on the RGB plane, the colour spectrum, a web-safe cell and a shade each makes
+the colour under the pointer the active colour, which the status boxes show
+and the active palette writes into its selected cell; a triad swatch (the
+shade turned by +120 degrees) dragged onto another cell lands there. The
+program keeps the last colour as "Prefs"/"LastColor"."""
 
 import time
 
-from app_ui import (FIRST_PALETTE_GRID, capture, close_program, status_boxes, to_screen,
-                    wait_cell_rgb, wait_changed, wait_palette_grid)
+from app_ui import (FIRST_PALETTE_GRID, HARMONIES_TAB, SHADES_TAB, TRIAD_SWATCHES, WEB_SAFE_TAB,
+                    capture, close_program, drag, single_column_cell, status_boxes, to_screen,
+                    wait_cell_rgb, wait_changed, wait_palette_grid, wait_pixel, web_safe_cell)
 from harness import run_scenario
 from screen_image import rgb_to_color_value
 
@@ -16,6 +19,8 @@ from screen_image import rgb_to_color_value
 PLANE_POINT = (241, 557)  # the plane spans 141..399 x 517..584
 SPECTRUM_TAB = (297, 502)
 SPECTRUM_POINT = (339, 545)  # the spectrum spans 139..698 x 515..585
+SHADE_ROW = 10  # 50 % brightness
+DROP_CELL = (2, 1)
 
 
 def pick(h, main, grid, point, what):
@@ -42,18 +47,31 @@ def selectors(h):
     run = h.start_app()
     main = h.wait_main_window(run)
     grid = wait_palette_grid(h, main, FIRST_PALETTE_GRID)
-    h.screenshot("rgb-selector")
     pick(h, main, grid, PLANE_POINT, "plane")
-    h.click(*SPECTRUM_TAB, window=main)
-    time.sleep(0.5)
-    h.screenshot("spectrum")
-    color = pick(h, main, grid, SPECTRUM_POINT, "spectrum")
+    for tab, point, what in ((SPECTRUM_TAB, SPECTRUM_POINT, "spectrum"),
+                             (WEB_SAFE_TAB, web_safe_cell(0, 5), "web-safe grid"),
+                             (SHADES_TAB, single_column_cell(SHADE_ROW), "shades")):
+        h.click(*tab, window=main)
+        time.sleep(0.5)
+        shade = pick(h, main, grid, point, what)
+
+    h.click(*HARMONIES_TAB, window=main)
+    turned = (shade[2], shade[0], shade[1])
+    triad = wait_pixel(h, main, TRIAD_SWATCHES[1],
+                       lambda rgb: all(abs(a - b) <= 1 for a, b in zip(rgb, turned)))
+    h.check(all(abs(a - b) <= 1 for a, b in zip(triad, turned)),
+            f"triad swatch 1 shows {triad}, expected about {turned}")
+    drag(h, main, TRIAD_SWATCHES[1], grid.cell_point(h, main, *DROP_CELL))
+    shown = wait_cell_rgb(h, grid, *DROP_CELL, triad)
+    h.check(shown == triad, f"palette cell {DROP_CELL} shows {shown} after the drop, "
+                            f"expected {triad}")
+    h.screenshot("triad-dropped")
 
     prompts, code = close_program(h, run, main, answer_keys="alt+n")
     h.check_equal(prompts, 1, "save prompts of the changed palette")
     h.check_equal(code, 0, "exit code")
-    h.check_equal(h.settings().get("Prefs", "LastColor"), str(rgb_to_color_value(color)),
-                  '"Prefs"/"LastColor" after a double-click on the spectrum')
+    h.check_equal(h.settings().get("Prefs", "LastColor"), str(rgb_to_color_value(triad)),
+                  '"Prefs"/"LastColor" after dropping a swatch')
 
 
 run_scenario(selectors)

@@ -1,28 +1,23 @@
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "app/Twips.h"
-#include "core/ProcessState.h"
-#include "core/cls_MsgServer.h"
+#include "app/VendorSite.h"
+#include "help/frm_About.h"
 #include "mainwindow/ColorInfoPanel.h"
-#include "mainwindow/DocumentArea.h"
-#include "mainwindow/frm_MDIMain.h"
-#include "startup/mod_Main.h"
-#include "support/FakePlatformServices.h"
-#include "widgets/ColorContextMenu.h"
+#include "palette/ucRecent.h"
+#include "tools/FavoriteSlot.h"
+#include "tools/FavoritesPage.h"
+#include "tools/test_toolpages_fixture.h"
 #include "widgets/MdiChild.h"
 
-#include <QAction>
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
-#include <memory>
 
 namespace {
 
@@ -31,12 +26,7 @@ namespace {
 class RefusingChild : public QWidget, public MdiChild {
 public:
     bool refuse = false;
-    int queries = 0;
-    bool Form_QueryUnload() override
-    {
-        ++queries;
-        return !refuse;
-    }
+    bool Form_QueryUnload() override { return !refuse; }
     void agreeToClose() override { m_agreed = true; }
 
 protected:
@@ -54,278 +44,290 @@ private:
     bool m_agreed = false;
 };
 
-void clearStore()
+QString accessibleValue(QObject *object)
 {
-    QFile::remove(SettingsFilePath());
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Value);
 }
 
 } // namespace
 
+// The real main window as start-up builds it: what it stores and restores,
+// its status boxes, menus and closing rules.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void firstRunDefaults();
-    void closeStoresStateAndRestartRestoresIt();
-    void closingMinimisedKeepsStoredRectangle();
-    void statusBoxesFollowEveryNotification();
-    void unchangedHoverSamplesDoNotRewriteTheGrid();
-    void colorInformationChoiceIsStored();
-    void copyColorItemsPutTextsOnTheClipboard();
-    void contextMenuRequestIsAppliedAndUndone();
-    void closeAllStopsAtCancelledWindow();
-    void closeIsCancelledByAChildAfterQueryStepWrote();
-    void toolbarKeysAndTooltips();
-    void menuMnemonicsWinOverTabMnemonics();
-
-private:
-    std::unique_ptr<frm_MDIMain> start();
-    FakePlatformServices m_fake;
-    std::unique_ptr<FakePlatformServices::Scope> m_scope;
-};
-
-void TestMainWindow::init()
-{
-    m_fake = FakePlatformServices();
-    m_scope = std::make_unique<FakePlatformServices::Scope>(m_fake);
-    clearStore();
-    ProcessState::ActiveColor = 0;
-    ProcessState::StartupDone = false;
-    ProcessState::CloseCancelled = false;
-}
-
-void TestMainWindow::cleanup()
-{
-    m_scope.reset();
-}
-
-std::unique_ptr<frm_MDIMain> TestMainWindow::start()
-{
-    return std::unique_ptr<frm_MDIMain>(mod_Main::Startup(0));
-}
-
-void TestMainWindow::firstRunDefaults()
-{
-    QVERIFY(SettingsFilePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-    auto main = start();
-    QVERIFY(ProcessState::StartupDone);
-    QCOMPARE(main->windowTitle(), QStringLiteral("Tintwright"));
-    QCOMPARE(main->pos(), QPoint(twipsToPixels(1455, main.get()), twipsToPixels(1050, main.get())));
-    QCOMPARE(
-        main->size(), QSize(twipsToPixels(12495, main.get()), twipsToPixels(9345, main.get())));
-    QCOMPARE(main->backgroundColor(), kWhite);
-    QVERIFY(main->colorInfoPanel()->ShowColorInfo());
-    QCOMPARE(ProcessState::ActiveColor, 0);
-    QCOMPARE(main->statusText(0), QStringLiteral("0-0-0"));
-    QCOMPARE(main->statusText(1), QStringLiteral("&H0"));
-    QCOMPARE(main->statusText(2), QStringLiteral("#000000"));
-}
-
-void TestMainWindow::closeStoresStateAndRestartRestoresIt()
-{
+    void init()
     {
-        auto main = start();
-        main->move(120, 90);
-        main->resize(900, 700);
-        main->ContextColor = 0x336699;
-        main->mnuSetAsBackGround_Click();
-        ProcessState::ActiveColor = 0x0080FF;
-        QVERIFY(main->close());
+        QFile::remove(SettingsFilePath());
+        ProcessState::StartupDone = false;
+        m_fixture.start();
+        fake() = FakePlatformServices(); // checks start after start-up's own calls
     }
-    QCOMPARE(GetSetting("prefs", "lastcolor"), QStringLiteral("33023"));
-    QCOMPARE(GetSetting("Prefs", "BackColor"), QStringLiteral("3368601"));
-    QCOMPARE(GetSettingFloat("Settings", "MainWidth", 0), float(pixelsToTwips(900, nullptr)));
+    void cleanup() { m_fixture.stop(); }
 
-    auto main = start();
-    QCOMPARE(main->pos(), QPoint(120, 90));
-    QCOMPARE(main->size(), QSize(900, 700));
-    QCOMPARE(main->backgroundColor(), 0x336699);
-    QCOMPARE(ProcessState::ActiveColor, 0x0080FF);
-    QCOMPARE(main->statusText(2), QStringLiteral("#FF8000"));
-}
-
-void TestMainWindow::closingMinimisedKeepsStoredRectangle()
-{
-    SaveSetting("Settings", "MainLeft", "1500");
-    auto main = start();
-    main->move(300, 300);
-    main->showMinimized();
-    QVERIFY(main->isMinimized());
-    QVERIFY(main->close());
-    QCOMPARE(GetSetting("Settings", "MainLeft"), QStringLiteral("1500"));
-}
-
-void TestMainWindow::statusBoxesFollowEveryNotification()
-{
-    auto main = start();
-    ProcessState::ActiveColor = 0x0000FF;
-    cls_MsgServer::instance()->Notify(kActiveColorChanged);
-    QCOMPARE(main->statusText(0), QStringLiteral("255-0-0"));
-    QCOMPARE(main->statusText(1), QStringLiteral("&HFF"));
-    QCOMPARE(main->statusText(2), QStringLiteral("#FF0000"));
-    // Unknown messages change nothing.
-    ProcessState::ActiveColor = 0x00FF00;
-    cls_MsgServer::instance()->Notify(QStringLiteral("activecolorchanged"));
-    QCOMPARE(main->statusText(2), QStringLiteral("#FF0000"));
-}
-
-void TestMainWindow::unchangedHoverSamplesDoNotRewriteTheGrid()
-{
-    auto main = start();
-    ColorInfoPanel *panel = main->colorInfoPanel();
-    QVERIFY(panel->isSamplingEnabled());
-    QVERIFY(panel->UpdateColorInfo(0x0080FF));
-    QCOMPARE(panel->HoverColor(), 0x0080FF);
-    QCOMPARE(panel->valueText(0), QStringLiteral("255.128.0 (33023)"));
-    QVERIFY(!panel->UpdateColorInfo(0x0080FF));
-    QVERIFY(!panel->UpdateColorInfo(-1));
-    QCOMPARE(panel->HoverColor(), 0x0080FF);
-
-    // The timer samples the pixel under the pointer through the services.
-    m_fake.pixel = 0x00FF00;
-    QTRY_COMPARE(panel->HoverColor(), 0x00FF00);
-    QCOMPARE(panel->valueText(5), QStringLiteral("#00FF00"));
-}
-
-void TestMainWindow::colorInformationChoiceIsStored()
-{
+    void closeStoresStateAndRestartRestoresIt()
     {
-        auto main = start();
-        auto *box = main->findChild<QCheckBox *>(QStringLiteral("chkColorInfo"));
+        QVERIFY(ProcessState::StartupDone);
+        QCOMPARE(main()->backgroundColor(), kWhite);
+        QCOMPARE(main()->statusText(2), QStringLiteral("#000000"));
+        main()->move(120, 90);
+        main()->resize(900, 700);
+        main()->ContextColor = 0x336699;
+        main()->mnuSetAsBackGround_Click();
+        ProcessState::ActiveColor = 0x0080FF;
+        QVERIFY(main()->close());
+        QCOMPARE(GetSetting("prefs", "lastcolor"), QStringLiteral("33023"));
+        QCOMPARE(GetSetting("Prefs", "BackColor"), QStringLiteral("3368601"));
+        QCOMPARE(GetSettingFloat("Settings", "MainWidth", 0), float(pixelsToTwips(900, nullptr)));
+
+        restart();
+        QCOMPARE(main()->pos(), QPoint(120, 90));
+        QCOMPARE(main()->size(), QSize(900, 700));
+        QCOMPARE(main()->backgroundColor(), 0x336699);
+        QCOMPARE(ProcessState::ActiveColor, 0x0080FF);
+        QCOMPARE(main()->statusText(2), QStringLiteral("#FF8000"));
+    }
+
+    void closingMinimisedKeepsStoredRectangle()
+    {
+        SaveSetting("Settings", "MainLeft", "1500");
+        main()->move(300, 300);
+        main()->showMinimized();
+        QVERIFY(main()->isMinimized());
+        QVERIFY(main()->close());
+        QCOMPARE(GetSetting("Settings", "MainLeft"), QStringLiteral("1500"));
+    }
+
+    void statusBoxesFollowEveryNotification()
+    {
+        m_fixture.setWorkingColor(0x0000FF);
+        QCOMPARE(main()->statusText(0), QStringLiteral("255-0-0"));
+        QCOMPARE(main()->statusText(1), QStringLiteral("&HFF"));
+        QCOMPARE(main()->statusText(2), QStringLiteral("#FF0000"));
+        // Unknown messages change nothing.
+        ProcessState::ActiveColor = 0x00FF00;
+        cls_MsgServer::instance()->Notify(QStringLiteral("activecolorchanged"));
+        QCOMPARE(main()->statusText(2), QStringLiteral("#FF0000"));
+    }
+
+    void unchangedHoverSamplesDoNotRewriteTheGrid()
+    {
+        ColorInfoPanel *panel = main()->colorInfoPanel();
+        QVERIFY(panel->isSamplingEnabled());
+        QVERIFY(panel->UpdateColorInfo(0x0080FF));
+        QCOMPARE(panel->valueText(0), QStringLiteral("255.128.0 (33023)"));
+        QVERIFY(!panel->UpdateColorInfo(0x0080FF));
+        QVERIFY(!panel->UpdateColorInfo(-1));
+        QCOMPARE(panel->HoverColor(), 0x0080FF);
+
+        // The timer samples the pixel under the pointer through the services.
+        fake().pixel = 0x00FF00;
+        QTRY_COMPARE(panel->HoverColor(), 0x00FF00);
+        QCOMPARE(panel->valueText(5), QStringLiteral("#00FF00"));
+    }
+
+    void colorInformationChoiceIsStored()
+    {
+        auto *box = main()->findChild<QCheckBox *>(QStringLiteral("chkColorInfo"));
         QVERIFY(box && box->isChecked());
         box->click();
-        QVERIFY(!main->colorInfoPanel()->ShowColorInfo());
+        QVERIFY(!main()->colorInfoPanel()->ShowColorInfo());
         QCOMPARE(GetSetting("settings", "color_info"), QStringLiteral("False"));
-        main->close();
+        main()->close();
+        restart();
+        QVERIFY(!main()->colorInfoPanel()->ShowColorInfo());
+        QVERIFY(!main()->findChild<QWidget *>(QStringLiteral("flxColorInfo"))->isVisibleTo(main()));
     }
-    auto main = start();
-    QVERIFY(!main->colorInfoPanel()->ShowColorInfo());
-    QVERIFY(!main->findChild<QWidget *>(QStringLiteral("flxColorInfo"))->isVisibleTo(main.get()));
-}
 
-void TestMainWindow::copyColorItemsPutTextsOnTheClipboard()
-{
-    auto main = start();
-    ColorContextMenu *menu = main->colorContextMenu();
-    main->ContextColor = 0x0080FF;
-    menu->mnuCopyWebColor->trigger();
-    menu->mnuCopyHexColor->trigger();
-    menu->mnuCopyRGBColor->trigger();
-    menu->mnuCopyHSVColor->trigger();
-    menu->mnuCopyCMYColor->trigger();
-    QCOMPARE(m_fake.clipboardHistory,
-        QStringList({ "#FF8000", "FF8000", "255,128,0", "30.11767,1,1", "0,0.4980392,1" }));
-}
-
-void TestMainWindow::contextMenuRequestIsAppliedAndUndone()
-{
-    auto main = start();
-    ColorContextMenu *menu = main->colorContextMenu();
-    QCOMPARE(menu->mnuCopyRGBColor->text(), QStringLiteral("RGB Color "));
-
-    ColorContextMenu::Request request;
-    request.color = 0x0080FF;
-    request.addItem = ColorContextMenu::AddItem::Triads;
-    request.disableCellItems = true;
-    QTimer::singleShot(0, menu, [menu] {
-        QVERIFY(menu->mnuAddTriads->isVisible());
-        QVERIFY(!menu->mnuAddTetrads->isVisible());
-        QVERIFY(!menu->mnuAdjustColor->menuAction()->isEnabled());
-        QCOMPARE(menu->mnuCopyHexColor->text(), QStringLiteral("FF8000"));
-        QCOMPARE(menu->mnuCopyWebColor->text(), QStringLiteral("#FF8000"));
-        QCOMPARE(menu->mnuCopyRGBColor->text(), QStringLiteral("255,128,0"));
-        QCOMPARE(menu->mnuCopyHSVColor->text(), QStringLiteral("HSV Color"));
-        menu->close();
-    });
-    main->showColorContextMenu(request, QPoint(10, 10));
-    QCOMPARE(main->ContextColor, 0x0080FF);
-    QVERIFY(!menu->mnuAddTriads->isVisible());
-    QCOMPARE(menu->mnuCopyHexColor->text(), QStringLiteral("Hex Color"));
-
-    // "Add this Color to Palette" makes the context colour active and says so.
-    menu->mnuAddToPalette->trigger();
-    QCOMPARE(ProcessState::ActiveColor, 0x0080FF);
-    QCOMPARE(main->statusText(0), QStringLiteral("255-128-0"));
-}
-
-void TestMainWindow::closeAllStopsAtCancelledWindow()
-{
-    auto main = start();
-    DocumentArea *area = main->documentArea();
-    qDeleteAll(area->subWindowList()); // the palette start-up opened
-    auto *first = new RefusingChild;
-    auto *second = new RefusingChild;
-    auto *third = new RefusingChild;
-    second->refuse = true;
-    for (RefusingChild *child : { first, second, third }) {
-        area->addSubWindow(child)->show();
+    void copyColorItemsPutTextsOnTheClipboard()
+    {
+        ColorContextMenu *menu = main()->colorContextMenu();
+        main()->ContextColor = 0x0080FF;
+        for (QAction *copy : { menu->mnuCopyWebColor, menu->mnuCopyHexColor, menu->mnuCopyRGBColor,
+                 menu->mnuCopyHSVColor, menu->mnuCopyCMYColor })
+            copy->trigger();
+        QCOMPARE(fake().clipboardHistory,
+            QStringList({ "#FF8000", "FF8000", "255,128,0", "30.11767,1,1", "0,0.4980392,1" }));
     }
-    area->setActiveSubWindow(area->subWindowList().at(2)); // third
-    main->findChild<QAction *>(QStringLiteral("mnuCloseAll"))->trigger();
-    // The active window closes first; activation then moves on until the
-    // window whose user cancels, which stops the loop.
-    QVERIFY(ProcessState::CloseCancelled);
-    QVERIFY(area->subWindowList().size() >= 1);
-    QVERIFY(area->subWindowList().size() <= 2);
-    bool secondOpen = false;
-    for (QMdiSubWindow *window : area->subWindowList())
-        secondOpen |= window->widget() == second;
-    QVERIFY(secondOpen);
-}
 
-void TestMainWindow::closeIsCancelledByAChildAfterQueryStepWrote()
-{
-    auto main = start();
-    auto *child = new RefusingChild;
-    child->refuse = true;
-    main->documentArea()->addSubWindow(child)->show();
-    ProcessState::ActiveColor = 0x123456;
-    QVERIFY(!main->close());
-    QVERIFY(main->isVisible());
-    QCOMPARE(GetSetting("Prefs", "LastColor"), QStringLiteral("1193046"));
-    // Nothing of the unload step was written.
-    QCOMPARE(GetSetting("Prefs", "BackColor", "missing"), QStringLiteral("missing"));
-    child->refuse = false;
-    QVERIFY(main->close());
-}
+    void contextMenuRequestIsAppliedAndUndone()
+    {
+        ColorContextMenu *menu = main()->colorContextMenu();
+        ColorContextMenu::Request request;
+        request.color = 0x0080FF;
+        request.addItem = ColorContextMenu::AddItem::Triads;
+        request.disableCellItems = true;
+        bool shownAsAsked = false;
+        QTimer::singleShot(0, menu, [&] {
+            shownAsAsked = !menu->mnuAdjustColor->menuAction()->isEnabled()
+                && menu->mnuCopyWebColor->text() == QStringLiteral("#FF8000")
+                && menu->mnuCopyRGBColor->text() == QStringLiteral("255,128,0")
+                && menu->mnuCopyHSVColor->text() == QStringLiteral("HSV Color");
+        });
+        main()->showColorContextMenu(request, QPoint(10, 10));
+        QVERIFY(shownAsAsked);
+        QCOMPARE(m_fixture.lastMenu.visibleAddItems, QStringList { menu->mnuAddTriads->text() });
+        QCOMPARE(main()->ContextColor, 0x0080FF);
+        QVERIFY(!menu->mnuAddTriads->isVisible());
+        QCOMPARE(menu->mnuCopyHexColor->text(), QStringLiteral("Hex Color"));
 
-void TestMainWindow::toolbarKeysAndTooltips()
-{
-    auto main = start();
-    QStringList keys;
-    QStringList tooltips;
-    for (QAction *action : main->mainToolBar()->actions()) {
-        keys << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
-        if (!action->isSeparator())
-            tooltips << action->toolTip();
+        // "Add this Color to Palette" makes the context colour active and says so.
+        menu->mnuAddToPalette->trigger();
+        QCOMPARE(ProcessState::ActiveColor, 0x0080FF);
+        QCOMPARE(main()->statusText(0), QStringLiteral("255-128-0"));
     }
-    QCOMPARE(keys,
-        QStringList({ "New", "Open", "Save", "|", "webpreview", "vectorimgpreview", "sbrpreview",
-            "EyeDropper", "|", "always_on_top" }));
-    QCOMPARE(tooltips.mid(3),
-        QStringList({ "Web Preview", "Vector Image Preview", "Scroll Bar Preview",
-            "Eyedropper Tool", "Always On Top" }));
-    main->mainToolBar()->actions().last()->trigger();
-    QVERIFY(main->AlwaysOnTop());
-    QVERIFY(main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
 
-void TestMainWindow::menuMnemonicsWinOverTabMnemonics()
-{
-    auto main = start();
-    QApplication::setActiveWindow(main.get());
-    QVERIFY(QTest::qWaitForWindowActive(main.get()));
-    // Alt+M belongs to the matching palette tab alone.
-    QTest::keyClick(main.get(), Qt::Key_M, Qt::AltModifier);
-    QCOMPARE(main->toolsTabs()->currentIndex(), 3);
-    // Alt+F is the File menu's, not the Favorites tab's.
-    auto *file = main->findChild<QMenu *>(QStringLiteral("mnuFile"));
-    QTimer::singleShot(0, file, [file] { file->close(); });
-    QTest::keyClick(main.get(), Qt::Key_F, Qt::AltModifier);
-    QCOMPARE(main->optionsTabs()->currentIndex(), 0);
-}
+    void closeAllStopsAtCancelledWindow()
+    {
+        DocumentArea *area = main()->documentArea();
+        qDeleteAll(area->subWindowList()); // the palette start-up opened
+        RefusingChild *children[] = { new RefusingChild, new RefusingChild, new RefusingChild };
+        children[1]->refuse = true;
+        for (RefusingChild *child : children)
+            area->addSubWindow(child)->show();
+        area->setActiveSubWindow(area->subWindowList().at(2));
+        main()->findChild<QAction *>(QStringLiteral("mnuCloseAll"))->trigger();
+        // The active window closes first; activation then moves on until the
+        // window whose user cancels, which stops the loop.
+        QVERIFY(ProcessState::CloseCancelled);
+        const QList<QMdiSubWindow *> open = area->subWindowList();
+        QVERIFY(open.size() >= 1 && open.size() <= 2);
+        QVERIFY(std::any_of(open.begin(), open.end(),
+            [&](QMdiSubWindow *window) { return window->widget() == children[1]; }));
+        children[1]->refuse = false;
+    }
+
+    void closeIsCancelledByAChildAfterQueryStepWrote()
+    {
+        auto *child = new RefusingChild;
+        child->refuse = true;
+        main()->documentArea()->addSubWindow(child)->show();
+        ProcessState::ActiveColor = 0x123456;
+        QVERIFY(!main()->close());
+        QVERIFY(main()->isVisible());
+        QCOMPARE(GetSetting("Prefs", "LastColor"), QStringLiteral("1193046"));
+        // Nothing of the unload step was written.
+        QCOMPARE(GetSetting("Prefs", "BackColor", "missing"), QStringLiteral("missing"));
+        child->refuse = false;
+        QVERIFY(main()->close());
+    }
+
+    void keysOfMenusTabsAndToolbar()
+    {
+        QApplication::setActiveWindow(main());
+        QVERIFY(QTest::qWaitForWindowActive(main()));
+        // Alt+M belongs to the matching palette tab alone.
+        QTest::keyClick(main(), Qt::Key_M, Qt::AltModifier);
+        QCOMPARE(main()->toolsTabs()->currentIndex(), 3);
+        // Alt+F is the File menu's, not the Favorites tab's.
+        auto *file = main()->findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QTimer::singleShot(0, file, [file] { file->close(); });
+        QTest::keyClick(main(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(main()->optionsTabs()->currentIndex(), 0);
+
+        main()->mainToolBar()->actions().last()->trigger();
+        QVERIFY(main()->AlwaysOnTop());
+        QVERIFY(main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    // Every address of the Help menu and About comes from the settings.
+    void helpMenuAddresses()
+    {
+        const QString site = QStringLiteral("http://colours.example.org:8080/tw");
+        const QString mail = QStringLiteral("help@example.org");
+        SaveSetting(SettingsKeys::VendorSite, site + "/");
+        SaveSetting(SettingsKeys::ContactEMail, mail);
+        fake().httpReplies.enqueue({ true, QStringLiteral("3.0.0"), {} });
+        main()->menus().mnuSupportWebSite->trigger();
+        main()->menus().mnuCheckForUpdates->trigger();
+        bool aboutOverMain = false; // About is modal, owned by the main window
+        QTimer::singleShot(0, main(), [&] {
+            QWidget *about = QApplication::activeModalWidget();
+            aboutOverMain = qobject_cast<frm_About *>(about) && about->parent() == main();
+            for (const char *link : { "lblEMail", "lblWebLink", "cmdOK" }) {
+                if (auto *button = about ? about->findChild<QAbstractButton *>(link) : nullptr)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        main()->menus().mnuHepAbout->trigger();
+        QVERIFY(aboutOverMain);
+        QCOMPARE(fake().httpRequests, QList<QUrl>({ QUrl(site + "/version.txt") }));
+        QCOMPARE(fake().openedUrls,
+            QList<QUrl>({ QUrl(site + "/support/"), QUrl(site + "/download.php"),
+                QUrl("mailto:" + mail), QUrl(site + "/support.php") }));
+
+        // A stored site that is no web address reads as the default.
+        SaveSetting(SettingsKeys::VendorSite, QStringLiteral("ftp://colours.example.org"));
+        QCOMPARE(VendorSite::host(), QStringLiteral("www.tintwright.example"));
+    }
+
+    void favoriteSlotItemMarksItsCaption()
+    {
+        QCOMPARE(favorites()->slotColor(1), kControlFaceColor); // first run restores nothing
+        QCOMPARE(accessibleValue(favorites()->slot(1)),
+            favorites()->palette().color(QPalette::Window).name().toUpper());
+        QAction *item = main()->colorContextMenu()->mnuFavSlot[1];
+        for (ColorValue color : { 0xFF0000, 0x00FF00 }) {
+            main()->ContextColor = color;
+            item->trigger();
+        }
+        QCOMPARE(item->text(), QStringLiteral("Slot 2 *"));
+        QCOMPARE(accessibleValue(favorites()->slot(1)), QStringLiteral("#00FF00"));
+        QTest::mouseDClick(favorites()->slot(1), Qt::LeftButton);
+        QCOMPARE(ProcessState::ActiveColor, 0x00FF00);
+        main()->AddToFavourite(8, kBlack);
+        main()->AddToFavourite(-1, kBlack);
+        QCOMPARE(favorites()->slotColor(0), kControlFaceColor);
+    }
+
+    void storedFavorite_data()
+    {
+        QTest::addColumn<QString>("stored"); // null: no entry
+        QTest::addColumn<ColorValue>("restored");
+        QTest::newRow("pure blue") << "16711680" << 0xFF0000;
+        QTest::newRow("missing: the background") << QString() << 0x336699;
+        QTest::newRow("not a number: black") << "blue" << kBlack;
+        QTest::newRow("fraction rounds to even") << "12.5" << 12;
+        QTest::newRow("system colour code") << "-2147483633" << kControlFaceColor;
+    }
+    void storedFavorite()
+    {
+        QFETCH(QString, stored);
+        SaveSetting("System", "RememberState", "Yes");
+        SaveSetting("Prefs", "BackColor", "3368601");
+        if (!stored.isNull())
+            SaveSetting("Favorites", "Slot_5", stored);
+        restart();
+        QTEST(favorites()->slotColor(5), "restored");
+    }
+
+    void recentColorsNeedAnActivePalette()
+    {
+        ProcessState::StartupDone = true;
+        main()->documentArea()->closeAllSubWindows();
+        m_fixture.setWorkingColor(0x00FF00);
+        frmPalette *palette = m_fixture.activeNewPalette();
+        m_fixture.setWorkingColor(0x0080FF);
+        main()->AddToRecentColors(-5, "#FB0000");
+        emit main()->pRecent()->LeftDblClick(0x00FF00);
+        QCOMPARE(palette->GetColor(0, 0), 0x00FF00);
+        const QList<RecentColorsModel::Entry> recent { { kWhite, "#FFFFFF" },
+            { 0x0080FF, "#FF8000" }, { 0x00FF00, "#00FF00" } };
+        QCOMPARE(main()->pRecent()->model().entries(), recent);
+    }
+
+private:
+    frm_MDIMain *main() const { return m_fixture.main(); }
+    FakePlatformServices &fake() { return m_fixture.fake(); }
+    FavoritesPage *favorites() const { return m_fixture.pages->favoritesPage(); }
+    void restart()
+    {
+        m_fixture.stop();
+        m_fixture.start();
+    }
+    ToolPagesFixture m_fixture;
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

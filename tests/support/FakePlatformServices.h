@@ -53,16 +53,33 @@ public:
     QList<QUrl> openedUrls;
     QList<QUrl> httpRequests;
 
-    Answer messageBox(QWidget *parent, const QString &text, Buttons buttons, Icon icon,
-                      const QString &title = {}) override;
-    void beep() override;
-    QString fileDialog(QWidget *parent, const FileDialogRequest &request) override;
-    QPoint cursorPos() override;
-    int pixelAt(const QPoint &globalPos) override;
-    QImage captureScreen() override;
-    ScreenCapture captureScreens() override;
-    void setClipboardText(const QString &text) override;
-    QString clipboardText() override;
-    void openUrl(const QUrl &url) override;
+    Answer messageBox(QWidget *, const QString &text, Buttons buttons, Icon icon,
+        const QString &title = {}) override
+    {
+        messageBoxes.append({ text, buttons, icon, title });
+        if (!messageAnswers.isEmpty())
+            return messageAnswers.dequeue();
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+    void beep() override { ++beeps; }
+    QString fileDialog(QWidget *, const FileDialogRequest &request) override
+    {
+        fileDialogs.append(request);
+        return fileDialogAnswers.isEmpty() ? QString() : fileDialogAnswers.dequeue();
+    }
+    QPoint cursorPos() override { return cursor; }
+    int pixelAt(const QPoint &) override { return pixel; }
+    QImage captureScreen() override { return screen; }
+    ScreenCapture captureScreens() override
+    {
+        ++screenCaptures;
+        return screens;
+    }
+    void setClipboardText(const QString &text) override { clipboardHistory.append(text); }
+    QString clipboardText() override
+    {
+        return clipboardHistory.isEmpty() ? QString() : clipboardHistory.constLast();
+    }
+    void openUrl(const QUrl &url) override { openedUrls.append(url); }
     HttpReply httpGet(const QUrl &url, int timeoutMs) override;
 };
