@@ -16,6 +16,7 @@
 #include "mainwindow/PaletteCommands.h"
 #include "mainwindow/PreviewCommands.h"
 #include "mainwindow/TabStripSwitching.h"
+#include "mainwindow/WorkspaceCommands.h"
 #include "palette/frmPalette.h"
 #include "tools/ToolPages.h"
 #include "widgets/AppIcons.h"
@@ -95,6 +96,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     m_toolPages = new ToolPages(this, m_toolContainers, this);
     new TabStripSwitching(m_tsOptions, m_tsTools, this);
     new ColorPickerCommands(this);
+    new WorkspaceCommands(this);
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
     // Windows that come with later parts of the program stay disabled.
