@@ -129,11 +129,10 @@ void WorkspaceCommands::offerToSaveChangedPalettes()
             continue;
         m_main->documentArea()->setActiveSubWindow(window);
         QString path = palette->FileName();
-        const QString question = path.isEmpty()
-            ? QStringLiteral("Save Changes?")
-            : QStringLiteral("Save Changes to %1?").arg(path);
-        if (PlatformServices::get().messageBox(m_main, question, Buttons::YesNoCancel,
-                Icon::Question)
+        const QString question = path.isEmpty() ? QStringLiteral("Save Changes?")
+                                                : QStringLiteral("Save Changes to %1?").arg(path);
+        if (PlatformServices::get().messageBox(
+                m_main, question, Buttons::YesNoCancel, Icon::Question)
             != Answer::Yes)
             continue;
         if (path.isEmpty())
@@ -181,8 +180,8 @@ void WorkspaceCommands::mnuOpenWorkspace_Click()
     PlatformServices &platform = PlatformServices::get();
     const QString caption = QStringLiteral("Load Workspace");
     if (!QFileInfo(path).isFile()) {
-        platform.messageBox(m_main, QStringLiteral("Error: Workspace file not found!"),
-            Buttons::Ok, Icon::Exclamation, caption);
+        platform.messageBox(m_main, QStringLiteral("Error: Workspace file not found!"), Buttons::Ok,
+            Icon::Exclamation, caption);
         return;
     }
     if (!closeDocumentWindows())
@@ -198,8 +197,8 @@ void WorkspaceCommands::mnuOpenWorkspace_Click()
             openWindows(*lists);
     }
     if (!lists)
-        platform.messageBox(m_main, QStringLiteral("Error: Failed to load Workspace!"),
-            Buttons::Ok, Icon::Exclamation, caption);
+        platform.messageBox(m_main, QStringLiteral("Error: Failed to load Workspace!"), Buttons::Ok,
+            Icon::Exclamation, caption);
 }
 
 bool WorkspaceCommands::closeDocumentWindows()
