@@ -221,9 +221,12 @@ std::optional<WorkspaceLists> LoadWorkspace(QIODevice &device)
 {
     if (!device.isReadable())
         return std::nullopt;
+    // Read in small pieces: read(n) sets aside n bytes whatever the device
+    // holds, and a workspace is a few hundred bytes.
+    constexpr qint64 kPiece = 16 * 1024;
     QByteArray bytes;
     while (bytes.size() <= kMaxFileSize) {
-        const QByteArray chunk = device.read(kMaxFileSize + 1 - bytes.size());
+        const QByteArray chunk = device.read(qMin(kPiece, kMaxFileSize + 1 - bytes.size()));
         if (chunk.isEmpty())
             break;
         bytes += chunk;
