@@ -22,7 +22,6 @@ void DocumentArea::setBackgroundColor(ColorValue color)
         return;
     m_backgroundColor = color;
     viewport()->update();
-    emit backgroundColorChanged(color);
 }
 
 QList<QMdiSubWindow *> DocumentArea::normalWindows() const

@@ -29,9 +29,6 @@ public:
     // starts again at the top.
     void placeCascaded(QMdiSubWindow *window);
 
-signals:
-    void backgroundColorChanged(ColorValue color);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -362,7 +362,6 @@ void PaletteModel::setFileName(const QString &fileName)
     if (fileName == m_fileName)
         return;
     m_fileName = fileName;
-    emit fileNameChanged(m_fileName);
 }
 
 void PaletteModel::setDirty(bool dirty)
@@ -370,7 +369,6 @@ void PaletteModel::setDirty(bool dirty)
     if (dirty == m_dirty)
         return;
     m_dirty = dirty;
-    emit dirtyChanged(m_dirty);
 }
 
 void PaletteModel::setCaption(const QString &caption)

@@ -156,8 +156,6 @@ signals:
     void currentCellChanged(int row, int col);
     // The readouts should show `shownColor` (after every cell write).
     void selectionChanged(ColorValue shownColor);
-    void dirtyChanged(bool dirty);
-    void fileNameChanged(const QString &fileName);
     void captionChanged(const QString &caption);
 
 private:

@@ -39,8 +39,6 @@ public:
     // Centres the grid on a device pixel of a screen. Returns false when it
     // already was there.
     bool moveTo(int index, const QPoint &devicePixel);
-    int currentScreen() const { return m_screen; }
-    QPoint currentPixel() const { return m_pixel; }
 
     // A cell's colour, row and column 0..12; black outside the picture.
     ColorValue cellColor(int row, int column) const { return m_cells[row * kGridSize + column]; }

@@ -17,7 +17,6 @@ public:
 
     // Side of one grid cell in logical pixels: twice the width of "0" in
     // the panel's font.
-    int cellSize() const { return m_cell; }
     QRect cellRect(int row, int column) const;
     QRect boxRect() const;
 

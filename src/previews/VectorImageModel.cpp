@@ -29,7 +29,6 @@ void VectorImageModel::setZoom(double zoom)
         zoom = kMinZoom;
     zoom = std::clamp(std::nearbyint(zoom / kZoomStep) * kZoomStep, kMinZoom, kMaxZoom);
     m_zoom = zoom;
-    emit zoomChanged(m_zoom);
 }
 
 QSize VectorImageModel::canvasSize() const

@@ -60,7 +60,6 @@ public:
 
 signals:
     void pictureChanged();
-    void zoomChanged(double zoom);
 
 private:
     QImage m_picture;

@@ -31,8 +31,6 @@ protected:
     // centred across the page and as tall as the page.
     void useSingleColumnLayout();
 
-    ToolHost *hostWindow() const { return m_host; }
-
 private:
     void cellPressed(int row, int column, Qt::MouseButton button, const QPoint &globalPos);
 

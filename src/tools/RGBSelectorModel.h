@@ -36,7 +36,6 @@ public:
 
     // Sizes of the pictures in logical pixels.
     void setPlaneSize(QSize size) { m_planeSize = size; }
-    QSize planeSize() const { return m_planeSize; }
     void setStripSize(QSize size) { m_stripSize = size; }
 
     // Draws plane and strip for the current axis and slider, in one pass;

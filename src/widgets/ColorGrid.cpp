@@ -132,7 +132,7 @@ void ColorGrid::mousePressEvent(QMouseEvent *event)
 
 void ColorGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_dragOut || !m_leftDown || !(event->buttons() & Qt::LeftButton))
+    if (!m_leftDown || !(event->buttons() & Qt::LeftButton))
         return;
     if ((event->position().toPoint() - m_pressPos).manhattanLength()
         < QApplication::startDragDistance())

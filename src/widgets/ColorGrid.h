@@ -33,7 +33,6 @@ public:
     bool showCurrentCell() const { return m_showCurrentCell; }
 
     // Whether a left drag carries the current cell's colour (default on).
-    void setDragEnabled(bool enabled) { m_dragOut = enabled; }
 
 signals:
     // A mouse button went down over a cell; the cell is already current.
@@ -52,6 +51,5 @@ private:
 
     QPoint m_pressPos;
     bool m_leftDown = false;
-    bool m_dragOut = true;
     bool m_showCurrentCell = false;
 };

@@ -68,6 +68,10 @@ def app_environment(display, home):
         XDG_DATA_HOME=os.path.join(home, "data"),
         XDG_STATE_HOME=os.path.join(home, "state"),
         XDG_RUNTIME_DIR=os.path.join(home, "runtime"),
+        # No session bus: an address that refuses at once. Without one, libdbus
+        # forks an autolauncher from Qt's accessibility bridge, and a fork of a
+        # threaded program built with sanitizers can hang before its exec.
+        DBUS_SESSION_BUS_ADDRESS="unix:path=" + os.path.join(home, "runtime", "no-bus"),
     )
     # Only read by programs built with sanitizers.
     suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
