@@ -146,6 +146,31 @@ void SaveSetting(const QString &section, const QString &key, const QString &valu
     store.settings().sync();
 }
 
+QStringList GetSettings(
+    const QString &section, const QStringList &keys, const QString &defaultValue)
+{
+    Store store;
+    QStringList values;
+    values.reserve(keys.size());
+    for (const QString &key : keys) {
+        const QString path = store.resolve(section, key);
+        const QVariant value = path.isEmpty() ? QVariant() : store.settings().value(path);
+        values.append(value.isValid() ? storedText(value) : defaultValue);
+    }
+    return values;
+}
+
+void SaveSettings(const QString &section, const QList<std::pair<QString, QString>> &entries)
+{
+    Store store;
+    for (const auto &[key, value] : entries) {
+        const QString path = store.resolve(section, key);
+        if (!path.isEmpty())
+            store.settings().setValue(path, value);
+    }
+    store.settings().sync();
+}
+
 int GetSettingInt(const QString &section, const QString &key, int defaultValue)
 {
     return TextNumbers::toInt(GetSetting(section, key)).value_or(defaultValue);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <utility>
 
 #include <optional>
 
@@ -44,6 +47,15 @@ void SaveSetting(const SettingKey &key, const QString &value);
 void SaveSettingInt(const SettingKey &key, int value);
 void SaveSettingFloat(const SettingKey &key, float value);
 void SaveSettingBool(const SettingKey &key, bool value);
+
+// Many entries of one section in one access to the store, for state saved
+// and restored as a whole (recent colours, favourites, a palette): one read,
+// or one write made durable once, instead of one per entry, which costs a
+// flush to disk each. Keys match as for GetSetting and SaveSetting; a
+// missing entry reads as defaultValue.
+QStringList GetSettings(
+    const QString &section, const QStringList &keys, const QString &defaultValue = {});
+void SaveSettings(const QString &section, const QList<std::pair<QString, QString>> &entries);
 
 // Text forms of the store: shortest round-trip plain decimal for 32-bit
 // floats ("1455", "0.5", "12495.5", "100000"; never an exponent) and

@@ -97,6 +97,20 @@ inline constexpr char WebPreviewLabelDefault[] = "0";
 inline constexpr char FavoritesSection[] = "Favorites";
 inline constexpr char PaletteSection[] = "Palette";
 inline constexpr char RecentSection[] = "Recent";
+
+// Favourite slot i: "Favorites"/"Slot_" + i, decimal colour; a missing slot
+// reads as the main window's background colour.
+inline constexpr char FavoriteSlotPrefix[] = "Slot_";
+// Remembered palette cell (r, c): "Palette"/"Slot_" + r + "x" + c, decimal
+// colour, -1 (the default) for an empty cell.
+inline constexpr char PaletteCellPrefix[] = "Slot_";
+inline constexpr char PaletteCellSeparator[] = "x";
+inline constexpr char PaletteCellDefault[] = "-1";
+// Recent colours: "Count" entries, entry i's colour under key i (decimal,
+// default 0) and its caption under "caption_" + i (default empty).
+inline constexpr SettingKey RecentCount { "Recent", "Count", "0" };
+inline constexpr char RecentColorDefault[] = "0";
+inline constexpr char RecentCaptionPrefix[] = "caption_";
 inline constexpr char WebPreviewSection[] = "WebPreview";
 
 } // namespace SettingsKeys

@@ -8,16 +8,21 @@
 #include "core/ProcessState.h"
 #include "core/cls_MsgServer.h"
 #include "help/frm_Tip.h"
+#include "mainwindow/AppState.h"
 #include "mainwindow/ColorInfoPanel.h"
 #include "mainwindow/ColorPickerCommands.h"
 #include "mainwindow/DocumentArea.h"
 #include "mainwindow/ExportCommands.h"
+#include "mainwindow/FavoriteCommands.h"
 #include "mainwindow/HelpCommands.h"
+#include "mainwindow/HexColorCommands.h"
 #include "mainwindow/PaletteCommands.h"
 #include "mainwindow/PreviewCommands.h"
+#include "mainwindow/RecentColorsCommands.h"
 #include "mainwindow/TabStripSwitching.h"
 #include "mainwindow/WorkspaceCommands.h"
 #include "palette/frmPalette.h"
+#include "tools/FavoritesPage.h"
 #include "tools/ToolPages.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ColorFormats.h"
@@ -36,6 +41,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -97,11 +103,11 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     new TabStripSwitching(m_tsOptions, m_tsTools, this);
     new ColorPickerCommands(this);
     new WorkspaceCommands(this);
+    new FavoriteCommands(this);
+    new HexColorCommands(this);
+    m_appState = new AppState(this, pRecent(), m_toolPages->favoritesPage());
     connect(m_documentArea, &QMdiArea::subWindowActivated, this,
         [this] { ActivePalette = activePaletteWindow(); });
-    // Windows that come with later parts of the program stay disabled.
-    m_contextMenu->setHexDialogAvailable(false);
-    m_contextMenu->mnuAddToFavs->menuAction()->setEnabled(false);
 }
 
 void frm_MDIMain::prerenderArtwork(ColorValue background, qreal devicePixelRatio)
@@ -194,7 +200,8 @@ void frm_MDIMain::buildToolArea()
     m_tsOptions->setDocumentMode(true);
     m_toolContainers.harmonies
         = addPage(m_tsOptions, QStringLiteral("pctOptBox1"), QStringLiteral("&Harmonies"));
-    addPage(m_tsOptions, QStringLiteral("pctOptBox2"), QStringLiteral("&Favorites"));
+    m_toolContainers.favorites
+        = addPage(m_tsOptions, QStringLiteral("pctOptBox2"), QStringLiteral("&Favorites"));
     m_toolContainers.shades
         = addPage(m_tsOptions, QStringLiteral("pctOptBox3"), QStringLiteral("&Shades"));
     m_toolContainers.common
@@ -229,7 +236,11 @@ void frm_MDIMain::buildToolArea()
     grid->setSpacing(6);
     grid->addWidget(m_tsOptions, 0, 0, 2, 1);
     grid->addWidget(m_documentArea, 0, 1);
-    grid->addWidget(m_colorInfo, 0, 2, Qt::AlignTop);
+    auto *sideColumn = new QVBoxLayout;
+    sideColumn->setSpacing(6);
+    sideColumn->addWidget(m_colorInfo);
+    m_recentColors = new RecentColorsCommands(this, sideColumn);
+    grid->addLayout(sideColumn, 0, 2);
     grid->addWidget(m_tsTools, 1, 1, 1, 2);
     grid->setRowStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -424,10 +435,22 @@ void frm_MDIMain::DoSyncDesktop(const QString &sMsg)
 
 void frm_MDIMain::AddToRecentColors(ColorValue color, const QString &webColor)
 {
-    Q_UNUSED(color);
-    Q_UNUSED(webColor);
-    // The recent colours strip takes colours only while a palette is the
-    // active child; it is not part of this build yet.
+    m_recentColors->AddToRecentColors(color, webColor);
+}
+
+void frm_MDIMain::AddToFavourite(int index, ColorValue color)
+{
+    m_toolPages->favoritesPage()->AddToFavourite(index, color);
+}
+
+void frm_MDIMain::LoadAppState()
+{
+    m_appState->LoadAppState();
+}
+
+ucRecent *frm_MDIMain::pRecent() const
+{
+    return m_recentColors->pRecent();
 }
 
 bool frm_MDIMain::FileExist(const QString &path)
@@ -513,6 +536,7 @@ void frm_MDIMain::closeEvent(QCloseEvent *event)
 {
     // Query step: these are written even when a child then cancels.
     SaveSettingInt(SettingsKeys::LastColor, ProcessState::ActiveColor);
+    m_appState->SaveAppState();
     if (!queryCloseChildren()) {
         event->ignore();
         return;

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <array>
 
+class AppState;
 class cls_MsgServer;
 class ColorInfoPanel;
 class DocumentArea;
@@ -19,8 +20,10 @@ class QMdiSubWindow;
 class QTabWidget;
 class QToolBar;
 class PaletteCommands;
+class RecentColorsCommands;
 struct ColorTexts;
 class frmPalette;
+class ucRecent;
 
 // The program's one top-level window: menus, toolbar, the shared colour
 // context menu, the status boxes, the tool pages around the document area
@@ -67,11 +70,17 @@ public:
     // Offers a colour to the recent colours strip (only while a palette is the
     // active child).
     void AddToRecentColors(ColorValue color, const QString &webColor) override;
+    // Favourite slot `index` takes `color`; other indexes do nothing.
+    void AddToFavourite(int index, ColorValue color);
+    // Restores recent colours, favourites and the remembered palette once a
+    // close has saved them; start-up calls it after the first palette opens.
+    void LoadAppState();
 
     static bool FileExist(const QString &path);
 
     DocumentArea *documentArea() const { return m_documentArea; }
     ColorInfoPanel *colorInfoPanel() const { return m_colorInfo; }
+    ucRecent *pRecent() const;
     QString statusText(int box) const;
     // The palette windows show their selected cell's texts here too.
     void setStatusTexts(const ColorTexts &texts) override;
@@ -117,6 +126,8 @@ private:
     ToolPages::Containers m_toolContainers;
     ToolPages *m_toolPages = nullptr;
     PaletteCommands *m_paletteCommands = nullptr;
+    RecentColorsCommands *m_recentColors = nullptr;
+    AppState *m_appState = nullptr;
     ColorInfoPanel *m_colorInfo;
     ColorContextMenu *m_contextMenu;
     QToolBar *m_tbrMain = nullptr;

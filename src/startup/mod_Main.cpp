@@ -66,8 +66,7 @@ frm_MDIMain *Startup(int splashMinimumMs)
     }
 
     main->mnuFileNew_Click();
-    // Favourites, recent colours and the remembered palette are restored here
-    // once their windows exist.
+    main->LoadAppState();
     delete splash;
     frm_Tip::DisplayCurrentTip(main);
     ProcessState::StartupDone = true;

@@ -2,6 +2,7 @@
 
 #include "tools/ColorDesignerPage.h"
 #include "tools/CommonColorsPage.h"
+#include "tools/FavoritesPage.h"
 #include "tools/HarmonyPage.h"
 #include "tools/MatchingPalettePage.h"
 #include "tools/RGBSelectorPage.h"
@@ -30,7 +31,8 @@ template<typename Content> Content *install(ToolHost *host, QWidget *container)
 ToolPages::ToolPages(ToolHost *host, const Containers &containers, QObject *parent)
     : QObject(parent), m_host(host), m_containers(containers),
       m_harmonies(install<HarmonyPage>(host, containers.harmonies)),
-      m_rgbSelector(install<RGBSelectorPage>(host, containers.rgbSelector))
+      m_rgbSelector(install<RGBSelectorPage>(host, containers.rgbSelector)),
+      m_favorites(install<FavoritesPage>(host, containers.favorites))
 {
 }
 

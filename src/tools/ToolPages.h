@@ -4,6 +4,7 @@
 
 class ColorDesignerPage;
 class CommonColorsPage;
+class FavoritesPage;
 class HarmonyPage;
 class MatchingPalettePage;
 class RGBSelectorPage;
@@ -24,6 +25,7 @@ public:
     // The host's empty tab pages each tool fills, edge to edge.
     struct Containers {
         QWidget *harmonies = nullptr; // pctOptBox(1)
+        QWidget *favorites = nullptr; // pctOptBox(2)
         QWidget *shades = nullptr; // pctOptBox(3)
         QWidget *common = nullptr; // pctOptBox(4)
         QWidget *rgbSelector = nullptr; // pctToolBox(0)
@@ -33,7 +35,9 @@ public:
         QWidget *designer = nullptr; // pctToolBox(4)
     };
 
-    // Builds the harmonies and RGB selector pages, the ones shown at start.
+    // Builds the harmonies and RGB selector pages, the ones shown at start,
+    // and the favourite slots, which start-up fills before the other pages
+    // are needed.
     ToolPages(ToolHost *host, const Containers &containers, QObject *parent = nullptr);
 
     // Builds the pages behind the other tabs. Start-up calls it right after
@@ -47,6 +51,7 @@ public:
     void DoSyncDesktop();
 
     HarmonyPage *harmonyPage() const { return m_harmonies; }
+    FavoritesPage *favoritesPage() const { return m_favorites; }
     ShadesPage *shadesPage() const { return m_shades; }
     CommonColorsPage *commonColorsPage() const { return m_common; }
     WebSafePage *webSafePage() const { return m_webSafe; }
@@ -60,6 +65,7 @@ private:
     Containers m_containers;
     HarmonyPage *m_harmonies;
     RGBSelectorPage *m_rgbSelector;
+    FavoritesPage *m_favorites;
     ShadesPage *m_shades = nullptr;
     CommonColorsPage *m_common = nullptr;
     WebSafePage *m_webSafe = nullptr;

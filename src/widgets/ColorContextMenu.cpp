@@ -2,6 +2,8 @@
 
 #include "widgets/ColorFormats.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 QAction *namedAction(QMenu *menu, const char *name, const QString &caption)
@@ -123,6 +125,8 @@ void ColorContextMenu::configure(const Request &request)
         mnuAddToPalette->setVisible(false);
         cmSep1->setVisible(false);
     }
+    if (request.favoriteSlot)
+        mnuAddToFavs->menuAction()->setVisible(false);
     PrepareCopyColorMenu(request.color);
 }
 
@@ -138,7 +142,38 @@ void ColorContextMenu::restore()
     mnuEraseColor->setVisible(false);
     mnuAddToPalette->setVisible(true);
     cmSep1->setVisible(true);
+    mnuAddToFavs->menuAction()->setVisible(true);
     resetCopyCaptions();
+}
+
+void ColorContextMenu::keyPressEvent(QKeyEvent *event)
+{
+    // "&Adjust Color" and "&Add to Favorites" share their letter. Qt settles
+    // such a clash on the first item even when it is disabled, as the tool
+    // views make Adjust, so the letter would do nothing. Only items that can
+    // be used count here; a letter that names one of them picks it.
+    const QString letter = event->text().toUpper();
+    QAction *match = nullptr;
+    int matches = 0;
+    if (letter.size() == 1 && letter.at(0).isLetterOrNumber()) {
+        for (QAction *action : actions()) {
+            const QString mnemonic
+                = QKeySequence::mnemonic(action->text()).toString().right(1).toUpper();
+            if (action->isVisible() && action->isEnabled() && mnemonic == letter) {
+                match = action;
+                ++matches;
+            }
+        }
+    }
+    if (matches != 1) {
+        QMenu::keyPressEvent(event);
+        return;
+    }
+    // Right opens a submenu on its first item; Return runs a command.
+    setActiveAction(match);
+    QKeyEvent pick(QEvent::KeyPress, match->menu() ? Qt::Key_Right : Qt::Key_Return,
+        Qt::NoModifier);
+    QMenu::keyPressEvent(&pick);
 }
 
 void ColorContextMenu::setHexDialogAvailable(bool available)

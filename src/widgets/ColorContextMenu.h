@@ -27,6 +27,8 @@ public:
         bool hideCellItems = false;
         // A palette cell: shows "Erase Color", hides "Add this Color to Palette".
         bool paletteCell = false;
+        // A favourite slot: "&Add to Favorites" is hidden.
+        bool favoriteSlot = false;
     };
 
     static constexpr int kFavoriteSlots = 8;
@@ -74,6 +76,9 @@ public:
 
     // The "Add ..." item of a harmony group; nullptr for AddItem::None.
     QAction *addItemAction(AddItem item) const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool m_hexDialogAvailable = true;

@@ -15,6 +15,11 @@ ColorSwatch::ColorSwatch(QWidget *parent, ColorValue color) : QWidget(parent), m
     ColorAccessible::setColor(this, color);
 }
 
+QColor ColorSwatch::shownColor() const
+{
+    return toQColor(m_color);
+}
+
 void ColorSwatch::setColor(ColorValue color)
 {
     if (color == m_color)
@@ -33,7 +38,7 @@ QSize ColorSwatch::sizeHint() const
 void ColorSwatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(m_color));
+    painter.fillRect(rect(), shownColor());
     // A hairline keeps white and very light swatches visible on light pages.
     painter.setPen(QColor(0, 0, 0, 60));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -2,6 +2,7 @@
 
 #include "core/mod_ColorConversion.h"
 
+#include <QColor>
 #include <QPoint>
 #include <QWidget>
 
@@ -18,6 +19,9 @@ public:
     void setColor(ColorValue color);
 
     QString tag() const { return m_tag; }
+
+    // The colour painted; the colour itself unless a subclass knows better.
+    virtual QColor shownColor() const;
 
     QSize sizeHint() const override;
 

@@ -17,6 +17,7 @@ from xsession import scaled
 
 # Tabs of the options strip down the left.
 HARMONIES_TAB = (16, 107)
+FAVORITES_TAB = (16, 190)
 SHADES_TAB = (16, 272)
 COMMON_TAB = (16, 337)
 # Tabs of the selector strip along the bottom (first-run size only).
@@ -50,6 +51,18 @@ def single_column_cell(row):
     """Centre of a row of the common-colours or shades grid (32 x 32 pixel
     cells), while the grid is scrolled to its top."""
     return 72, 78 + 32 * row
+
+
+def favorite_slot(index):
+    """Centre of a favourite slot (49 x 33 pixels, one every 36)."""
+    return 79, 84 + 36 * index
+
+
+def history_swatch(index, window_width):
+    """Centre of a colour history swatch (20 x 20 pixels, one every 40),
+    while the list is scrolled to its top; the strip is anchored at the
+    window's right edge."""
+    return window_width - 233, 222 + 40 * index
 
 
 def web_safe_cell(row, column):
@@ -223,14 +236,15 @@ def _new_window(h, before, timeout=15):
     raise ScenarioFailure("no pop-up menu appeared")
 
 
-def context_menu_pick(h, window, point, key):
+def context_menu_pick(h, window, point, *keys):
     """Right-clicks point of window and, once the colour context menu is up,
     picks an item by keyboard: "Down" for its first item ("Add this Color to
-    Palette"), "Up" for its last ("Set as Background")."""
+    Palette"), "Up" for its last ("Set as Background"), or any keys that
+    lead to an item."""
     before = set(h.visible_windows())
     h.click(*point, window=window, button=3)
     menu = _new_window(h, before)
-    h.xdotool("key", "--clearmodifiers", "--delay", 100, key, "Return")
+    h.xdotool("key", "--clearmodifiers", "--delay", 100, *keys, "Return")
     h.wait_window_gone(menu)
 
 

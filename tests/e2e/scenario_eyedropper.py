@@ -75,7 +75,8 @@ def eyedropper(h):
         time.sleep(0.5)
         h.key("Up", "Return")  # "Set as Background", the menu's last item
         h.wait_window_gone(picker)
-        close_program(h, run, main)
+        # The first palette holds the colour remembered at the last close.
+        close_program(h, run, main, answer_keys="alt+n")
         h.check_equal(h.settings().get("Prefs", "BackColor"),
                       str(rgb_to_color_value(picture_rgb(151, 51))), "BackColor at 1.5 ×")
     finally:

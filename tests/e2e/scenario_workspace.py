@@ -7,8 +7,8 @@ workspace; after a restart (with the previews' remembered places put back)
 import os
 import struct
 
-from app_ui import (close_program, drag, expect_pixel, file_dialog, wait_cell_rgb,
-                    wait_palette_grid)
+from app_ui import (close_program, drag, expect_pixel, file_dialog, prompts, wait_cell_rgb,
+                    wait_changed, wait_palette_grid)
 from harness import run_scenario
 from screen_image import color_value_to_rgb
 
@@ -92,6 +92,10 @@ def workspace(h):
     main = h.wait_main_window(run)
     h.key("alt+f", "o", "o", "Return", window=main)  # "&Open my Workspace..."
     file_dialog(h, "Open Workspace", path)
+    # The first palette took the colours remembered at the last close, kept
+    # in no file: closing it for the workspace asks, and is answered No.
+    h.require(wait_changed(lambda: prompts(h, main), []), "no save prompt")
+    h.key("alt+n", window=prompts(h, main)[0])
     check_arrangement(h, main, "reopened")
     h.screenshot("reopened")
     h.check_equal(close_program(h, run, main)[1], 0, "exit code of the second run")
