@@ -20,6 +20,7 @@
 #include "mainwindow/PreviewCommands.h"
 #include "mainwindow/RecentColorsCommands.h"
 #include "mainwindow/TabStripSwitching.h"
+#include "mainwindow/WorkspaceCommands.h"
 #include "palette/frmPalette.h"
 #include "tools/FavoritesPage.h"
 #include "tools/ToolPages.h"
@@ -101,6 +102,7 @@ frm_MDIMain::frm_MDIMain(QWidget *parent)
     m_toolPages = new ToolPages(this, m_toolContainers, this);
     new TabStripSwitching(m_tsOptions, m_tsTools, this);
     new ColorPickerCommands(this);
+    new WorkspaceCommands(this);
     new FavoriteCommands(this);
     new HexColorCommands(this);
     m_appState = new AppState(this, pRecent(), m_toolPages->favoritesPage());
