@@ -1,3 +1,4 @@
+#include "previews/frm_ScrollBar.h"
 #include "tools/ColorGrids.h"
 #include "tools/CommonColorsPage.h"
 #include "tools/HarmonyPage.h"
@@ -409,6 +410,30 @@ private slots:
         QCOMPARE(page()->swatch(HarmonyGroup::Compl, 0)->color(), expected);
         if (!release)
             QTest::mouseRelease(swatch, button);
+    }
+
+    // The code generator follows the active scroll bar designer.
+    void codeGeneratorFollowsActiveDesigner()
+    {
+        DocumentArea *area = m_fixture.main()->documentArea();
+        QAction *generator = m_fixture.main()->menus().mnuCodeGenerator;
+        QVERIFY(!generator->isEnabled());
+        m_fixture.main()->menus().mnuScrollBarPreview->trigger();
+        auto *designer = qobject_cast<frm_ScrollBar *>(area->activeSubWindow()->widget());
+        QVERIFY(designer && designer->isVisible() && generator->isEnabled());
+        m_fixture.main()->menus().mnuWebPreview->trigger();
+        QVERIFY(!generator->isEnabled());
+
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(designer->parentWidget()));
+        designer->SetColour(ScrollBarModel::Track, 0x0000FF);
+        generator->trigger();
+        QVERIFY(m_fixture.fake().clipboardHistory.value(0).contains(
+            QStringLiteral("TRACK-COLOR: #FF0000;")));
+        designer->Move(1500, 750); // twips, as a workspace keeps them
+        QCOMPARE(designer->parentWidget()->pos(), QPoint(100, 50));
+        QCOMPARE(designer->Left(), 1500.0f);
+        designer->parentWidget()->close();
+        QVERIFY(!generator->isEnabled());
     }
 
 private:
