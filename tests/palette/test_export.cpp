@@ -154,8 +154,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<ColorValue>("color"); // 0x00BBGGRR
         constexpr ColorValue orange = 0x0080FF;
-        QTest::newRow("FF8000") << "FF8000" << orange;
-        QTest::newRow("#FF8000") << "#FF8000" << orange;
         QTest::newRow("lower case") << "ff8000" << orange;
         QTest::newRow("every # removed") << "#FF#80#00" << orange;
         QTest::newRow("after the sixth ignored") << "FF8000FF" << orange;

@@ -221,7 +221,6 @@ private slots:
         // (0, 0) holds a mid red 0x000080 (v 50 %), written after (0, 1).
         // v 50.2 % steps to 60.2 % (153.5 rounds up to 154) and 40.2 % (102.5 to 103).
         QTest::newRow("w lightens") << int('w') << false << QString() << 0x00009A;
-        QTest::newRow("capital W does nothing") << int('W') << false << QString() << 0x000080;
         QTest::newRow("w in a readout box") << int('w') << false << "txtPanel1" << 0x00009A;
         QTest::newRow("Ctrl+Z in a readout box") << int(Qt::Key_Z) << true << "txtPanel2" << -1;
         QTest::newRow("q on the toolbar") << int('q') << false << "tbrPalette" << 0x000067;
