@@ -107,7 +107,6 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("topRow");
-        QTest::newRow("row 3 stays in view from the top") << 3 << 0;
         QTest::newRow("row 5 stays in view from the top") << 5 << 0;
         QTest::newRow("row 6 is the sixth visible") << 6 << 1;
         QTest::newRow("row 12 is the sixth visible") << 12 << 7;
