@@ -24,6 +24,7 @@ public:
     struct MenuShowing {
         int count = 0; // showings since start()
         ColorValue contextColor = -1;
+        QStringList visibleAddItems; // captions of the visible add commands
         QList<const QAction *> visible; // every item shown
     };
 
@@ -40,10 +41,16 @@ public:
         QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] {
             ++lastMenu.count;
             lastMenu.contextColor = m_main->ContextColor;
+            lastMenu.visibleAddItems.clear();
             lastMenu.visible.clear();
             for (const QAction *item : menu->actions()) {
                 if (item->isVisible())
                     lastMenu.visible << item;
+            }
+            for (QAction *add : { menu->mnuAddCompliments, menu->mnuAddSplitCompliments,
+                     menu->mnuAddAnalogous, menu->mnuAddTriads, menu->mnuAddTetrads }) {
+                if (add->isVisible())
+                    lastMenu.visibleAddItems << add->text();
             }
             QTimer::singleShot(0, menu, &QMenu::close);
         });
