@@ -194,10 +194,7 @@ private slots:
         QCOMPARE(designer()->swatch()->color(), MakeColorValue(255, 128, 0));
         designer()->slider(3)->setValue(0);
         QCOMPARE(designer()->swatch()->color(), MakeColorValue(255, 128, 255));
-    }
 
-    void hsvChoiceKeepsTheSwatch()
-    {
         m_fixture.setWorkingColor(0xFF0000); // pure blue
         designer()->modelOption(ColorDesignerPage::Model::HSV)->click();
         QCOMPARE(designer()->slider(1)->maximum(), 359);
