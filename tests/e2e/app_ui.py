@@ -46,6 +46,20 @@ PALETTE_SIZE = 4
 
 WEB_SAFE_LEVELS = (0, 51, 102, 153, 204, 255)
 
+# Settings that lay out a main window of 1500 x 1100 pixels at the top left,
+# the web page preview below its tool bar, the scroll-bar designer and the
+# vector image preview side by side to the right (twips, 15 per pixel), and
+# no tip at start-up.
+PREVIEWS_LAYOUT = {
+    ("Prefs", "Show Tips at Startup"): "0",
+    ("Settings", "MainLeft"): "0", ("Settings", "MainTop"): "0",
+    ("Settings", "MainWidth"): "22500", ("Settings", "MainHeight"): "16500",
+    ("WindowPlacements", "Name_frm_WebPreview"): "frm_WebPreview",
+    ("WindowPlacements", "frm_WebPreview_Left"): "0", ("WindowPlacements", "frm_WebPreview_Top"): "3900",
+    ("WindowPlacements", "Name_frm_ScrollBar"): "frm_ScrollBar",
+    ("WindowPlacements", "frm_ScrollBar_Left"): "6750", ("WindowPlacements", "frm_ScrollBar_Top"): "0",
+    ("WindowPlacements", "ImageLeft"): "10500", ("WindowPlacements", "ImageTop"): "0"}
+
 
 def single_column_cell(row):
     """Centre of a row of the common-colours or shades grid (32 x 32 pixel

@@ -9,9 +9,9 @@ settings."""
 
 import os
 
-from app_ui import (COMMON_COLORS, COMMON_TAB, FIRST_PALETTE_GRID, close_program, context_menu_pick,
-                    drag, expect_pixel, single_column_cell, wait_cell_rgb, wait_palette_grid,
-                    wait_pixel)
+from app_ui import (COMMON_COLORS, COMMON_TAB, FIRST_PALETTE_GRID, PREVIEWS_LAYOUT, close_program,
+                    context_menu_pick, drag, expect_pixel, single_column_cell, wait_cell_rgb,
+                    wait_palette_grid, wait_pixel)
 from harness import run_scenario
 from screen_image import color_value_to_rgb
 
@@ -43,17 +43,7 @@ def save_page(h, main, path):
 
 
 def previews(h):
-    h.seed_settings({
-        ("Prefs", "Show Tips at Startup"): "0",
-        ("Settings", "MainLeft"): "0", ("Settings", "MainTop"): "0",
-        ("Settings", "MainWidth"): "22500", ("Settings", "MainHeight"): "16500",
-        ("WindowPlacements", "Name_frm_WebPreview"): "frm_WebPreview",
-        ("WindowPlacements", "frm_WebPreview_Left"): "0",
-        ("WindowPlacements", "frm_WebPreview_Top"): "3900",
-        ("WindowPlacements", "Name_frm_ScrollBar"): "frm_ScrollBar",
-        ("WindowPlacements", "frm_ScrollBar_Left"): "6750",
-        ("WindowPlacements", "frm_ScrollBar_Top"): "0",
-        ("WindowPlacements", "ImageLeft"): "10500", ("WindowPlacements", "ImageTop"): "0"})
+    h.seed_settings(PREVIEWS_LAYOUT)
     run = h.start_app()
     main = h.wait_main_window(run)
     grid = wait_palette_grid(h, main, FIRST_PALETTE_GRID)

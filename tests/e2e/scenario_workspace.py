@@ -7,8 +7,8 @@ workspace; after a restart (with the previews' remembered places put back)
 import os
 import struct
 
-from app_ui import (close_program, drag, expect_pixel, file_dialog, prompts, wait_cell_rgb,
-                    wait_changed, wait_palette_grid)
+from app_ui import (PREVIEWS_LAYOUT, close_program, drag, expect_pixel, file_dialog, prompts,
+                    wait_cell_rgb, wait_changed, wait_palette_grid)
 from harness import run_scenario
 from screen_image import color_value_to_rgb
 
@@ -25,16 +25,6 @@ PLACES = {name: place for name, _, place in MOVES}
 GRID = (9, 62)  # a palette's cell (0, 0) in its frame
 TRACK_BOX, TRACK = (66, 247), (22, 247)  # the designer's track colour box
 TOOLBARS = {"web": (300, 8), "scroll bar": (150, 8), "vector": (190, 8)}
-SEED = {("Prefs", "Show Tips at Startup"): "0",
-        ("Settings", "MainLeft"): "0", ("Settings", "MainTop"): "0",
-        ("Settings", "MainWidth"): "22500", ("Settings", "MainHeight"): "16500",
-        ("WindowPlacements", "Name_frm_WebPreview"): "frm_WebPreview",
-        ("WindowPlacements", "frm_WebPreview_Left"): "0",
-        ("WindowPlacements", "frm_WebPreview_Top"): "3900",
-        ("WindowPlacements", "Name_frm_ScrollBar"): "frm_ScrollBar",
-        ("WindowPlacements", "frm_ScrollBar_Left"): "6750",
-        ("WindowPlacements", "frm_ScrollBar_Top"): "0",
-        ("WindowPlacements", "ImageLeft"): "10500", ("WindowPlacements", "ImageTop"): "0"}
 
 
 def at(place, point, client=True):
@@ -75,7 +65,7 @@ def arrange_and_save(h, palettes, path):
 
 
 def workspace(h):
-    h.seed_settings(SEED)
+    h.seed_settings(PREVIEWS_LAYOUT)
     palettes = [os.path.join(h.artifacts, f"{name}.twp") for name in COLORS]
     for palette, color in zip(palettes, COLORS.values()):
         with open(palette, "wb") as f:
@@ -87,7 +77,7 @@ def workspace(h):
     h.check_equal(headers, [b"[palette]"] * 3 + [b"[webpreview]", b"[scrollbar]", b"[vectorimg]"],
                   "sections")
 
-    h.seed_settings(SEED)  # else the previews would open where they were moved
+    h.seed_settings(PREVIEWS_LAYOUT)  # else the previews would open where they were moved
     run = h.start_app()
     main = h.wait_main_window(run)
     h.key("alt+f", "o", "o", "Return", window=main)  # "&Open my Workspace..."

@@ -8,7 +8,6 @@
 #include "tools/FavoriteSlot.h"
 #include "tools/FavoritesPage.h"
 #include "tools/test_toolpages_fixture.h"
-#include "widgets/MdiChild.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -20,29 +19,6 @@
 #include <QToolBar>
 
 namespace {
-
-// A document window that refuses to close when told to, as a changed
-// palette does when the user cancels its save prompt.
-class RefusingChild : public QWidget, public MdiChild {
-public:
-    bool refuse = false;
-    bool Form_QueryUnload() override { return !refuse; }
-    void agreeToClose() override { m_agreed = true; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
-        if (!m_agreed && !Form_QueryUnload()) {
-            ProcessState::CloseCancelled = true;
-            event->ignore();
-            return;
-        }
-        event->accept();
-    }
-
-private:
-    bool m_agreed = false;
-};
 
 QString accessibleValue(QObject *object)
 {
@@ -178,38 +154,18 @@ private slots:
         QCOMPARE(main()->statusText(0), QStringLiteral("255-128-0"));
     }
 
-    void closeAllStopsAtCancelledWindow()
+    void closeIsCancelledByAPaletteAfterQueryStepWrote()
     {
-        DocumentArea *area = main()->documentArea();
-        qDeleteAll(area->subWindowList()); // the palette start-up opened
-        RefusingChild *children[] = { new RefusingChild, new RefusingChild, new RefusingChild };
-        children[1]->refuse = true;
-        for (RefusingChild *child : children)
-            area->addSubWindow(child)->show();
-        area->setActiveSubWindow(area->subWindowList().at(2));
-        main()->findChild<QAction *>(QStringLiteral("mnuCloseAll"))->trigger();
-        // The active window closes first; activation then moves on until the
-        // window whose user cancels, which stops the loop.
-        QVERIFY(ProcessState::CloseCancelled);
-        const QList<QMdiSubWindow *> open = area->subWindowList();
-        QVERIFY(open.size() >= 1 && open.size() <= 2);
-        QVERIFY(std::any_of(open.begin(), open.end(),
-            [&](QMdiSubWindow *window) { return window->widget() == children[1]; }));
-        children[1]->refuse = false;
-    }
-
-    void closeIsCancelledByAChildAfterQueryStepWrote()
-    {
-        auto *child = new RefusingChild;
-        child->refuse = true;
-        main()->documentArea()->addSubWindow(child)->show();
+        frmPalette *palette = m_fixture.activeNewPalette();
+        palette->SetCellColorRC(0, 0, 0x00FF00);
         ProcessState::ActiveColor = 0x123456;
+        fake().messageAnswers.enqueue(PlatformServices::Answer::Cancel);
         QVERIFY(!main()->close());
         QVERIFY(main()->isVisible());
         QCOMPARE(GetSetting("Prefs", "LastColor"), QStringLiteral("1193046"));
         // Nothing of the unload step was written.
         QCOMPARE(GetSetting("Prefs", "BackColor", "missing"), QStringLiteral("missing"));
-        child->refuse = false;
+        fake().messageAnswers.enqueue(PlatformServices::Answer::No);
         QVERIFY(main()->close());
     }
 
