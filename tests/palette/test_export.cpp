@@ -161,7 +161,6 @@ private slots:
         QTest::newRow("empty") << "" << kBlack;
         QTest::newRow("GG0000") << "GG0000" << kBlack;
         QTest::newRow("1G0000") << "1G0000" << 1;
-        QTest::newRow("blue only") << "0000fF" << 0xFF0000;
         QTest::newRow("blank stops a pair") << "F 8000" << 0x00800F;
         QTest::newRow("non-ASCII digit") << QStringLiteral("\uFF11\uFF11") << kBlack;
     }

@@ -136,7 +136,6 @@ private slots:
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QString>("dialogPath"); // empty: the user cancels the dialog
         QTest::addColumn<bool>("closes");
-        QTest::newRow("No closes unsaved") << Answer::No << QString() << true;
         QTest::newRow("Cancel keeps it open") << Answer::Cancel << QString() << false;
         QTest::newRow("Yes, dialog cancelled") << Answer::Yes << QString() << false;
         QTest::newRow("Yes, saved") << Answer::Yes << QStringLiteral("saved.twp") << true;
