@@ -164,13 +164,9 @@ private slots:
                 QStringLiteral("txtMatchingPaletteRGB%1").arg(k));
         };
         m_fixture.setWorkingColor(0x336699); // red 153, green 102, blue 51
-        for (int k = 1; k <= 3; ++k) {
+        for (int k = 1; k <= 3; ++k)
             QCOMPARE(matching->slider(k)->value(), 204 - 51 * k);
-            QCOMPARE(box(k)->text(), QString::number(204 - 51 * k));
-        }
         QCOMPARE(prime->color(), 0x336699);
-        QCOMPARE(rowColors(matching->grid(), 0),
-            toList(MatchingPaletteModel::BuildMatchingPalette(153, 102, 51)));
 
         m_fixture.setWorkingColor(0x0000FF);
         matching->slider(2)->setValue(128);
