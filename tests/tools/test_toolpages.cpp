@@ -38,11 +38,6 @@ QList<ColorValue> rowColors(const ColorGrid *grid, int row)
     return colors;
 }
 
-QList<ColorValue> toList(const MatchingPaletteModel::Colors &colors)
-{
-    return QList<ColorValue>(colors.begin(), colors.end());
-}
-
 } // namespace
 
 class TestToolPages : public QObject {
@@ -172,40 +167,17 @@ private slots:
         matching->slider(2)->setValue(128);
         QCOMPARE(box(2)->text(), QStringLiteral("128"));
         QCOMPARE(prime->color(), 0x0080FF);
-        QCOMPARE(rowColors(matching->grid(), 0),
-            toList(MatchingPaletteModel::BuildMatchingPalette(255, 128, 0)));
+        const MatchingPaletteModel::Colors row
+            = MatchingPaletteModel::BuildMatchingPalette(255, 128, 0);
+        QCOMPARE(rowColors(matching->grid(), 0), QList<ColorValue>(row.begin(), row.end()));
         QCOMPARE(ProcessState::ActiveColor, 0x0000FF);
     }
 
-    void addAllOpensANewPalette()
+    // Copy appends the row to the active palette; Add All opens a new one.
+    void matchingButtonsFillPalettes()
     {
         MatchingPalettePage *matching = pages()->matchingPalettePage();
-        m_fixture.setWorkingColor(0x0000FF);
-        const QList<ColorValue> expected = rowColors(matching->grid(), 0);
-        DocumentArea *area = m_fixture.main()->documentArea();
-        const auto windowsBefore = area->subWindowList().size();
-
-        QTest::mouseClick(
-            matching->findChild<QToolButton *>(QStringLiteral("cmdAddAll")), Qt::LeftButton);
-
-        QCOMPARE(area->subWindowList().size(), windowsBefore + 1);
-        auto *palette = qobject_cast<frmPalette *>(area->subWindowList().last()->widget());
-        QVERIFY(palette);
-        const PaletteColors &cells = palette->model().colors();
-        QCOMPARE(QList<ColorValue>(cells.begin(), cells.begin() + 8), expected);
-        QCOMPARE(
-            QList<ColorValue>(cells.begin() + 8, cells.end()), QList<ColorValue>(8, kEmptyCell));
-        QVERIFY(palette->Dirty());
-        // Only File > New numbers palettes; start-up's was number 1.
-        QCOMPARE(palette->windowTitle(), QStringLiteral("Tintwright Palette"));
-        QCOMPARE(m_fixture.main()->mnuFileNew_Click()->windowTitle(),
-            QStringLiteral("Tintwright Palette 2"));
-    }
-
-    void copyAddsToTheActivePalette()
-    {
-        MatchingPalettePage *matching = pages()->matchingPalettePage();
-        frmPalette *palette = m_fixture.activeNewPalette();
+        frmPalette *palette = m_fixture.activeNewPalette(); // number 2
         m_fixture.setWorkingColor(0x0000FF); // into cell 0
         palette->setDirty(false);
         const auto undoBefore = palette->model().undoEntryCount();
@@ -220,6 +192,23 @@ private slots:
         QCOMPARE(cells[9], kEmptyCell);
         QVERIFY(palette->Dirty());
         QVERIFY(palette->model().undoEntryCount() > undoBefore);
+
+        DocumentArea *area = m_fixture.main()->documentArea();
+        const auto windowsBefore = area->subWindowList().size();
+        QTest::mouseClick(
+            matching->findChild<QToolButton *>(QStringLiteral("cmdAddAll")), Qt::LeftButton);
+        QCOMPARE(area->subWindowList().size(), windowsBefore + 1);
+        auto *added = qobject_cast<frmPalette *>(area->subWindowList().last()->widget());
+        QVERIFY(added);
+        const PaletteColors &addedCells = added->model().colors();
+        QCOMPARE(QList<ColorValue>(addedCells.begin(), addedCells.begin() + 8), expected);
+        QCOMPARE(QList<ColorValue>(addedCells.begin() + 8, addedCells.end()),
+            QList<ColorValue>(8, kEmptyCell));
+        QVERIFY(added->Dirty());
+        // Only File > New numbers palettes.
+        QCOMPARE(added->windowTitle(), QStringLiteral("Tintwright Palette"));
+        QCOMPARE(m_fixture.main()->mnuFileNew_Click()->windowTitle(),
+            QStringLiteral("Tintwright Palette 3"));
     }
 
     // Each swatch shows the model's colour.
