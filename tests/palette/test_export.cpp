@@ -76,8 +76,6 @@ private slots:
     void illustratorNumbers()
     {
         const QByteArray one = mod_Export::IllustratorSwatches({ MakeColorValue(128, 1, 255) });
-        QCOMPARE(one.count("Xa\r\n"), 1);
-        QCOMPARE(one.count("\r\nPc\r\n"), 1);
         QVERIFY(one.contains("\r\n0.501960784313725 0.00392156862745098 1 Xa\r\nPc\r\n"));
     }
 
