@@ -1,9 +1,7 @@
 #include "app/HttpClient.h"
 #include "app/HttpModule.h"
-#include "app/QtPlatformServices.h"
 #include "support/TestHttpServer.h"
 
-#include <QCoreApplication>
 #include <QtTest>
 
 class TestHttpClient : public QObject {
@@ -23,15 +21,11 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("body");
         const QByteArray limit(HttpClient::MaxBodyBytes, 'x');
-        QTest::newRow("page") << TestHttpServer::reply("200 OK", "2.5.1\n") << true << "2.5.1\n";
         QTest::newRow("utf-8 body")
             << TestHttpServer::reply("200 OK", "Tintwright \xe2\x80\x93 2.6") << true
             << QStringLiteral("Tintwright \u2013 2.6");
         QTest::newRow("not found keeps its page")
             << TestHttpServer::reply("404 Not Found", "gone") << false << "gone";
-        QTest::newRow("server error")
-            << TestHttpServer::reply("500 Internal Server Error", "") << false << "";
-        QTest::newRow("silent server") << QByteArray() << false << "";
         QTest::newRow("body at the limit")
             << TestHttpServer::reply("200 OK", limit) << true << QString::fromLatin1(limit);
         QTest::newRow("declared body over it")
@@ -64,17 +58,6 @@ private slots:
             = m_client->get(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)), 2000);
         QVERIFY(!reply.ok);
         QVERIFY(!reply.error.isEmpty());
-    }
-
-    // The program finds the module among the application's library paths
-    // (first of all the executable's folder).
-    void platformServicesLoadTheModule()
-    {
-        QCoreApplication::addLibraryPath(QFileInfo(QStringLiteral(TW_HTTP_MODULE)).path());
-        TestHttpServer server(TestHttpServer::reply("200 OK", "ok"));
-        const HttpReply reply = QtPlatformServices().httpGet(QUrl(server.base()), 2000);
-        QVERIFY2(reply.ok, qPrintable(reply.error));
-        QCOMPARE(reply.body, QStringLiteral("ok"));
     }
 
     void missingModuleIsExplained()

@@ -53,7 +53,6 @@ private slots:
         QTest::newRow("picture") << uri.arg("shot.png") << "";
         QTest::newRow("portal's own request path") << QString(uri).replace("{\"code", "{\"handle\": \"/x/y\", \"code").arg("shot.png") << "";
         QTest::newRow("cancelled") << "{\"code\": 1}" << "cancelled";
-        QTest::newRow("uri not text") << "{\"code\": 0, \"results\": {\"uri\": 5}}" << "no picture file";
         QTest::newRow("remote uri") << uri.arg("x").replace("file://", "https://") << "no picture file";
         QTest::newRow("not a picture") << uri.arg("script.json") << "cannot be read";
         QTest::newRow("other shape") << "{\"signature\": \"s\", \"args\": [\"x\"]}" << "understand";

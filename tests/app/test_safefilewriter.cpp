@@ -190,14 +190,8 @@ private slots:
         m_mountDir = std::make_unique<QTemporaryDir>();
         const QTemporaryDir &dir = *m_mountDir;
         QVERIFY(dir.isValid());
-        QProcess mount;
-        mount.start(QStringLiteral("mount"),
-            { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                QStringLiteral("size=64k"), QStringLiteral("tmpfs"), dir.path() });
-        if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit
-            || mount.exitCode() != 0)
-            QSKIP(qPrintable(QStringLiteral("Mounting a tmpfs is not allowed here: ")
-                + QString::fromLocal8Bit(mount.readAllStandardError()).trimmed()));
+        if (QProcess::execute("mount", { "-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path() }))
+            QSKIP("Mounting a tmpfs is not allowed here");
         m_mounted = true;
 
         const QString path = dir.filePath(QStringLiteral("warm.twp"));
@@ -254,13 +248,8 @@ private slots:
             { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                 QStringLiteral("--clear-groups"), binary, QString::fromLatin1(ChildSwitch), path });
         QVERIFY(child.waitForFinished());
-        const QString output = QString::fromUtf8(child.readAllStandardOutput());
-        const QString errors = QString::fromLocal8Bit(child.readAllStandardError());
-        QVERIFY2(child.exitCode() == 1,
-            qPrintable(QStringLiteral("exit code %1, output '%2', errors '%3'")
-                           .arg(child.exitCode())
-                           .arg(output, errors)));
-        QCOMPARE(output, QStringLiteral("Permission denied"));
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), "Permission denied");
+        QCOMPARE(child.exitCode(), 1);
 
         QCOMPARE(entries(folder), QStringList { QStringLiteral("warm.twp") });
         QCOMPARE(readAll(path), old);

@@ -34,9 +34,7 @@ private slots:
         QTest::addColumn<QString>("outcome");
         auto ok = [](const QByteArray &body) { return TestHttpServer::reply("200 OK", body); };
         QTest::newRow("running version") << ok("2.05.0001\r\n") << kUpToDate;
-        QTest::newRow("each number on its own") << ok("2.0.1") << kUpToDate;
         QTest::newRow("newer minor") << ok("2.06.0000") << kDownload;
-        QTest::newRow("newer major") << ok("3.0.0") << kDownload;
         QTest::newRow("older major, newer minor") << ok("1.9.0") << kDownload;
         QTest::newRow("byte-order mark, blanks") << ok("\xef\xbb\xbf 2 .5.2 ") << kDownload;
         QTest::newRow("error page")
@@ -46,12 +44,8 @@ private slots:
         QTest::newRow("failed, naming a version")
             << TestHttpServer::reply("500 Internal Server Error", "3.0.0") << kFailed;
         QTest::newRow("no answer") << QByteArray() << kFailed;
-        QTest::newRow("10 MB body")
-            << TestHttpServer::reply("200 OK", QByteArray(10 << 20, '9'), false) << kFailed;
         QTest::newRow("redirect loop")
             << TestHttpServer::reply("302 Found\r\nLocation: /version.txt", "") << kFailed;
-        QTest::newRow("binary bytes")
-            << ok(QByteArray("\x89PNG\r\n\x1a\n\0\xff.\xfe.\x01", 14)) << kFailed;
     }
 
     // One message or the download page, within the time-out (0.7 s here);

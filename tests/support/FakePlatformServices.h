@@ -39,16 +39,13 @@ public:
     QQueue<QString> fileDialogAnswers;
     QQueue<HttpReply> httpReplies;
     bool realHttp = false; // GETs go to the network instead of httpReplies
-    QPoint cursor;
     int pixel = -1;
-    QImage screen;
     ScreenCapture screens; // what captureScreens() answers
 
     // Recorded calls.
     QList<MessageBoxCall> messageBoxes;
     QList<FileDialogRequest> fileDialogs;
     int beeps = 0;
-    int screenCaptures = 0;
     QStringList clipboardHistory;
     QList<QUrl> openedUrls;
     QList<QUrl> httpRequests;
@@ -67,14 +64,10 @@ public:
         fileDialogs.append(request);
         return fileDialogAnswers.isEmpty() ? QString() : fileDialogAnswers.dequeue();
     }
-    QPoint cursorPos() override { return cursor; }
+    QPoint cursorPos() override { return {}; }
     int pixelAt(const QPoint &) override { return pixel; }
-    QImage captureScreen() override { return screen; }
-    ScreenCapture captureScreens() override
-    {
-        ++screenCaptures;
-        return screens;
-    }
+    QImage captureScreen() override { return {}; }
+    ScreenCapture captureScreens() override { return screens; }
     void setClipboardText(const QString &text) override { clipboardHistory.append(text); }
     QString clipboardText() override
     {

@@ -1,8 +1,5 @@
 #include "widgets/TintwrightStyle.h"
 
-#include <QApplication>
-#include <QMenuBar>
-#include <QToolButton>
 #include <QtTest>
 
 class TestTintwrightStyle : public QObject {
@@ -23,20 +20,6 @@ private slots:
                 blank.fill(Qt::transparent);
                 QVERIFY(image != blank);
             }
-    }
-
-    // The menu bar's own "more" button, created with every menu bar, takes
-    // the style's icon.
-    void menuBarUsesIt()
-    {
-        auto *style = new TintwrightStyle(QApplication::style()->name());
-        QApplication::setStyle(style);
-        QMenuBar bar;
-        const auto buttons = bar.findChildren<QToolButton *>();
-        QVERIFY(!buttons.isEmpty());
-        const QImage expected
-            = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
-        QCOMPARE(buttons.first()->icon().pixmap(16).toImage(), expected);
     }
 };
 

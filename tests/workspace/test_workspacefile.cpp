@@ -55,8 +55,6 @@ void TestWorkspaceFile::read_data()
     QTest::newRow("headers match exactly")
         << QByteArray("[Palette]\n{\nleft=1\n}\n [vectorimg]\n[vectorimg] \n[other]\n")
         << QString();
-    QTest::newRow("a repeated key keeps its last value")
-        << QByteArray("[vectorimg]\n{\nleft=1\nleft=2\n}\n") << "vector 2 0";
     QTest::newRow("point or comma, sign and fraction")
         << QByteArray("[vectorimg]\n{\nleft=12.5\ntop=-7,25\n}\n") << "vector 12.5 -7.25";
     QTest::newRow("scroll bar colours and place") << QByteArray(
@@ -66,7 +64,6 @@ void TestWorkspaceFile::read_data()
         << QByteArray("[webpreview]\n{\nleft=6\ntop=7\npic1=red\nlabel8=\nbg=x\n}\n") << "web 6 7";
     QTest::newRow("position not a number")
         << QByteArray("[vectorimg]\n{\nleft=1cm\n}\n") << "fails";
-    QTest::newRow("empty position") << QByteArray("[palette]\n{\nfile=a\ntop=\n}\n") << "fails";
     QTest::newRow("colour not a number")
         << QByteArray("[scrollbar]\n{\npic2=#FF0000\n}\n") << "fails";
     QTest::newRow("beyond a float") << QByteArray("[vectorimg]\n{\ntop=1e39\n}\n") << "fails";
